@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+
+namespace app {
+
+// The program's QApplication. It carries the application identity and stops any exception that
+// escapes an event handler before it can unwind through the event loop: the error is reported
+// in a critical message box and the program ends with a non-zero exit status.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Exit status of a run ended by an untrapped error.
+    static constexpr int untrappedErrorExitStatus = 70;
+
+private:
+    void reportUntrappedError(const QString& description);
+
+    bool reportingError_ = false;
+};
+
+} // namespace app

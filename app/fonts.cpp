@@ -1,0 +1,48 @@
+#include "app/fonts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace app {
+
+namespace {
+
+const QString songFace = QStringLiteral("宋体");
+const QString songFaceLatinName = QStringLiteral("SimSun");
+constexpr int dialogFontPointSize = 9;
+
+// Song (Ming) style faces first, in order of preference, then any face that covers Simplified
+// Chinese.
+QStringList songSubstitutes() {
+    QStringList candidates{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
+                           QStringLiteral("Noto Sans CJK SC")};
+    const QStringList installed = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    QStringList substitutes;
+    for (const QString& family : candidates) {
+        if (installed.contains(family)) {
+            substitutes << family;
+        }
+    }
+    for (const QString& family : installed) {
+        if (!substitutes.contains(family)) {
+            substitutes << family;
+        }
+    }
+    return substitutes;
+}
+
+} // namespace
+
+void useChineseDialogFonts() {
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(songFace) && !installed.contains(songFaceLatinName)) {
+        const QStringList substitutes = songSubstitutes();
+        QFont::insertSubstitutions(songFace, substitutes);
+        QFont::insertSubstitutions(songFaceLatinName, substitutes);
+    }
+    QApplication::setFont(QFont(songFace, dialogFontPointSize));
+}
+
+} // namespace app

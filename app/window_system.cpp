@@ -1,0 +1,64 @@
+#include "app/window_system.h"
+
+#include "app/identity.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+namespace app {
+
+namespace {
+
+QWidget* firstFocusableControl(QWidget& window) {
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (window.isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(&window)) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+QMessageBox::Icon iconOf(MessageStyle style) {
+    return style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString applicationTitle() {
+    return QString::fromUtf16(identity::title.data(), qsizetype(identity::title.size()));
+}
+
+void showMessage(const QString& prompt, MessageStyle style) {
+    QMessageBox box(iconOf(style), applicationTitle(), prompt, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void showStartupWindow(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           screen->availableGeometry()));
+    window.show();
+    if (QWidget* first = firstFocusableControl(window)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void showModal(QDialog& dialog, QWidget& owner) {
+    if (dialog.parentWidget() != &owner) {
+        dialog.setParent(&owner, dialog.windowFlags());
+    }
+    const QRect ownerFrame = owner.frameGeometry();
+    QRect placed(QPoint(), dialog.size());
+    placed.moveCenter(ownerFrame.center());
+    dialog.move(placed.topLeft());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
+}
+
+} // namespace app
