@@ -53,10 +53,12 @@ void showModal(QDialog& dialog, QWidget& owner) {
     if (dialog.parentWidget() != &owner) {
         dialog.setParent(&owner, dialog.windowFlags());
     }
-    const QRect ownerFrame = owner.frameGeometry();
-    QRect placed(QPoint(), dialog.size());
-    placed.moveCenter(ownerFrame.center());
-    dialog.move(placed.topLeft());
+    // The dialog's frame is not known before it is shown; the owner's frame is the best guess
+    // of its size, as both are windows of the same program.
+    const QSize frameExtra = owner.frameGeometry().size() - owner.size();
+    QRect frame(QPoint(), dialog.size() + frameExtra);
+    frame.moveCenter(owner.frameGeometry().center());
+    dialog.move(frame.topLeft());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
 }

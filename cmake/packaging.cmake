@@ -1,0 +1,29 @@
+# Debian package of the Linux program: `cpack -G DEB` in a configured and built Qt build folder.
+# It holds what `cmake --install` places: the executable, the desktop entry, the AppStream
+# metainfo and the icons.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quarnest)
+set(CPACK_PACKAGE_VENDOR Kestrow)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "Kestrow <info@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "dimensions of the relieved locating pin for a locating hole")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quarnest helps designers of machine-tool fixtures. Given the diameter D2 of a locating hole, \
+from 3 to 50 mm, it gives the reference dimensions of the relieved (diamond) locating pin that \
+fits it: b, the width of the two narrow lands, and B, the width across the corners. The user \
+interface is in Simplified Chinese.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: Qt's SVG plugins draw the window icon,
+# and the Chinese texts need a CJK font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-noto-cjk | fonts-arphic-uming")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
+
+include(CPack)
