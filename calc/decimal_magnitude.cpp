@@ -14,8 +14,8 @@ std::ptrdiff_t LeadingDigitPower(std::string_view mantissa) {
     const std::size_t point = mantissa.find('.');
     const std::size_t integerDigits = point == std::string_view::npos ? mantissa.size() : point;
     const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(integerDigits) -
-                                  static_cast<std::ptrdiff_t>(firstSignificant);
+    const std::ptrdiff_t offset =
+        static_cast<std::ptrdiff_t>(integerDigits) - static_cast<std::ptrdiff_t>(firstSignificant);
     return firstSignificant < integerDigits ? offset - 1 : offset;
 }
 
@@ -38,8 +38,8 @@ bool ExceedsLargestDouble(std::string_view number) {
     }
     // An exponent too long for 64 bits only grows the distance from 1; saturating keeps its sign.
     unsigned long long exponent = 0;
-    const auto parsed = std::from_chars(exponentText.data(),
-                                        exponentText.data() + exponentText.size(), exponent);
+    const auto parsed =
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     if (parsed.ec == std::errc::result_out_of_range) {
         exponent = std::numeric_limits<unsigned long long>::max();
     }

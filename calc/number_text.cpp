@@ -28,9 +28,9 @@ struct RoundedDecimal {
 RoundedDecimal RoundToSignificantDigits(double value) {
     // Scientific notation with 14 digits after the point: "-d.ddddddddddddddde-308" at most.
     std::array<char, 32> scientific{};
-    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                       value, std::chars_format::scientific,
-                                       kSignificantDigits - 1);
+    const auto written =
+        std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
+                      std::chars_format::scientific, kSignificantDigits - 1);
     std::string_view text(scientific.data(),
                           static_cast<std::size_t>(written.ptr - scientific.data()));
 
@@ -57,7 +57,9 @@ RoundedDecimal RoundToSignificantDigits(double value) {
     return rounded;
 }
 
-std::u16string ToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string ToUtf16(std::string_view ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 
 } // namespace
 
@@ -72,7 +74,7 @@ std::u16string FormatNumberText(double value) {
     const RoundedDecimal rounded = RoundToSignificantDigits(value);
     const std::string_view digits(rounded.digits.data(), rounded.digitCount);
 
-    std::array<char, kPlainTextCapacity> plain{};
+    std::array<char, kPlainTextCapacity> plain;
     std::size_t length = 0;
     const auto append = [&](char c) { plain[length++] = c; };
     if (rounded.negative) {

@@ -34,10 +34,9 @@ static_assert(RowsFollowWithoutGap(), "the table must cover 3..50 without gap or
 } // namespace
 
 std::optional<PinDimensionRow> FindPinDimensionRow(double d2) {
-    const auto row = std::find_if(kPinDimensionTable.begin(), kPinDimensionTable.end(),
-                                  [d2](const PinDimensionRow& candidate) {
-                                      return candidate.holds(d2);
-                                  });
+    const auto row =
+        std::find_if(kPinDimensionTable.begin(), kPinDimensionTable.end(),
+                     [d2](const PinDimensionRow& candidate) { return candidate.holds(d2); });
     if (row == kPinDimensionTable.end()) {
         return std::nullopt;
     }

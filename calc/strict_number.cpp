@@ -18,9 +18,13 @@ namespace {
 // Texts up to this many code units are read without touching the heap.
 constexpr std::size_t kStackBufferSize = 64;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');

@@ -23,9 +23,8 @@ void MemoryRegistry::addKey(RootKey root, const std::string& subKey, AccessMask 
     keys_[keyId(root, subKey)].grantedRights = grantedRights;
 }
 
-void MemoryRegistry::setValue(RootKey root, const std::string& subKey,
-                              const std::string& valueName, ValueType type,
-                              std::vector<std::byte> data) {
+void MemoryRegistry::setValue(RootKey root, const std::string& subKey, const std::string& valueName,
+                              ValueType type, std::vector<std::byte> data) {
     auto [entry, added] = keys_.try_emplace(keyId(root, subKey), Key{keyRead, {}});
     entry->second.values[foldCase(valueName)] = Value{type, std::move(data)};
 }
@@ -44,8 +43,8 @@ RegStatus MemoryRegistry::openKey(RootKey root, const std::string& subKey, Acces
     return regSuccess;
 }
 
-RegStatus MemoryRegistry::queryValue(KeyHandle key, const std::string& valueName,
-                                     ValueType& type, ValueBuffer& data, std::uint32_t& size) {
+RegStatus MemoryRegistry::queryValue(KeyHandle key, const std::string& valueName, ValueType& type,
+                                     ValueBuffer& data, std::uint32_t& size) {
     const auto open = openKeys_.find(key);
     if (open == openKeys_.end()) {
         return regInvalidHandle;

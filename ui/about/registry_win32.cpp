@@ -13,7 +13,9 @@ HKEY rootHandle(RootKey root) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-HKEY keyHandle(KeyHandle key) { return reinterpret_cast<HKEY>(key); }
+HKEY keyHandle(KeyHandle key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 class Win32Registry final : public Registry {
 public:

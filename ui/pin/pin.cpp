@@ -1,10 +1,123 @@
 #include "ui/pin/pin.h"
 
+#include "app/window_system.h"
+#include "calc/pin_dimensions.h"
+#include "ui_pin.h"
+
+#include <QKeyEvent>
+#include <QStringView>
+#include <QStyle>
+#include <QStyleFactory>
+#include <initializer_list>
+
 namespace ui {
 
-Pin::Pin(QWidget* parent) : QWidget(parent) {
-    setWindowTitle(QStringLiteral("Quarnest－Tovrel"));
-    setFixedSize(689, 379);
+namespace {
+
+using Outcome = calc::PinDimensionOutcome;
+
+// A title bar with system menu, close and minimize buttons, and no maximize button.
+constexpr Qt::WindowFlags fixedWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// The size of the boxes' and the b/B captions' Times New Roman: 19-pixel type at 96 dpi. The
+// form stores whole points only.
+constexpr qreal valueFontPointSize = 14.25;
+
+bool isEnterKeyPress(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QString toQString(std::u16string_view text) {
+    return QStringView(text).toString();
+}
+
+} // namespace
+
+Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Ui::Pin>()) {
+    ui_->setupUi(this);
+    Text2 = {ui_->Text2_0, ui_->Text2_1};
+    Label3 = {ui_->Label3_0, ui_->Label3_1};
+    useDescribedFonts();
+    // A plain etched frame, drawn alike on every platform, on whose background the opaque labels
+    // inside it sit without showing their boxes. The controls inside keep the platform style.
+    QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"));
+    frameStyle->setParent(this);
+    ui_->Frame1->setStyle(frameStyle);
+    // Label5 reaches under Refresh; the button stays fully visible on top of it.
+    ui_->Command3->raise();
+
+    ui_->Text1->installEventFilter(this);
+    connect(ui_->Command1, &QPushButton::clicked, this, &Pin::calculate);
+    connect(ui_->Command3, &QPushButton::clicked, this, &Pin::refresh);
+    connect(ui_->Command4, &QPushButton::clicked, this, &Pin::openAbout);
+    connect(ui_->Command2, &QPushButton::clicked, this, &Pin::close);
+}
+
+Pin::~Pin() = default;
+
+void Pin::useDescribedFonts() {
+    // Frame1's bold font is meant for its caption only. The controls inside it that have no font
+    // of their own keep the window's font rather than inheriting the frame's.
+    QFont windowFont = font();
+    windowFont.setResolveMask(QFont::AllPropertiesResolved);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui_->Command1, ui_->Command2, ui_->Command3, ui_->Command4,
+                                         ui_->Label1, ui_->Label2}) {
+        control->setFont(windowFont);
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui_->Text1, Text2[0], Text2[1], Label3[0], Label3[1]}) {
+        QFont valueFont = control->font();
+        valueFont.setPointSizeF(valueFontPointSize);
+        control->setFont(valueFont);
+    }
+}
+
+bool Pin::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the input box calculates, whatever the modifiers. The key still reaches the box.
+    if (watched == ui_->Text1 && isEnterKeyPress(event)) {
+        calculate();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Pin::calculate() {
+    const QString input = ui_->Text1->text();
+    const Outcome outcome = calc::ComputePinDimensions(
+        std::u16string_view(QStringView(input).utf16(), std::size_t(input.size())));
+    if (outcome.kind() != Outcome::Kind::Computed) {
+        showRejection(outcome);
+        return;
+    }
+    Text2[0]->setText(toQString(outcome.bText()));
+    Text2[1]->setText(toQString(outcome.BText()));
+}
+
+void Pin::showRejection(const Outcome& outcome) {
+    // The rejected text stays in the box while the message is shown; an empty box has nothing
+    // to clear.
+    app::showMessage(toQString(outcome.message()), app::MessageStyle::Critical);
+    if (outcome.kind() != Outcome::Kind::EmptyInput) {
+        ui_->Text1->clear();
+    }
+    ui_->Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Pin::refresh() {
+    ui_->Text1->clear();
+    Text2[0]->clear();
+    Text2[1]->clear();
+    ui_->Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Pin::openAbout() {
+    // The About dialog opens here, modally over this window.
 }
 
 } // namespace ui

@@ -1,0 +1,78 @@
+#include "ui/about/pin_about.h"
+
+#include "app/identity.h"
+#include "app/window_system.h"
+#include "ui/about/start_sys_info.h"
+#include "ui_pin_about.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <string_view>
+
+namespace ui {
+
+namespace {
+
+// The banner at its natural size, drawn sharp for the screen's pixel ratio.
+QPixmap bannerPicture(qreal pixelRatio) {
+    QSvgRenderer renderer(QStringLiteral(":/about/banner.svg"));
+    const QSize naturalSize = renderer.defaultSize();
+    QPixmap picture(naturalSize * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter, QRectF(QPointF(), naturalSize));
+    return picture;
+}
+
+QString versionLine() {
+    return QStringLiteral("版本 %1.%2.%3")
+        .arg(app::identity::versionMajor)
+        .arg(app::identity::versionMinor)
+        .arg(app::identity::versionRevision);
+}
+
+void showUnavailable(std::u16string_view message) {
+    app::showMessage(QString::fromUtf16(message.data(), qsizetype(message.size())),
+                     app::MessageStyle::OkOnly);
+}
+
+} // namespace
+
+void startSystemInformation() {
+    sysinfo::StartSysInfo(sysinfo::systemRegistry(), sysinfo::systemPrograms(), showUnavailable);
+}
+
+PinAbout::PinAbout(QWidget* parent, SysInfoLauncher startSysInfo)
+    : QDialog(parent), ui_(std::make_unique<Ui::PinAbout>()),
+      startSysInfo_(std::move(startSysInfo)) {
+    ui_->setupUi(this);
+    // A fixed dialog frame with the close button as its only title-bar button.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui_->picIcon->setPixmap(bannerPicture(devicePixelRatioF()));
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->cmdSysInfo, &QPushButton::clicked, this, [this] { startSysInfo_(); });
+}
+
+PinAbout::~PinAbout() = default;
+
+void PinAbout::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        load();
+    }
+    QDialog::setVisible(visible);
+}
+
+void PinAbout::load() {
+    // The window comes up as designed, as if built anew, before the load step changes it.
+    ui_->retranslateUi(this);
+    ui_->cmdOK->setFocus(Qt::OtherFocusReason);
+
+    setWindowTitle(windowTitle() + QLatin1Char(' '));
+    ui_->lblVersion->setText(versionLine());
+    ui_->lblTitle->setText(QStringLiteral("Tovrel 2005"));
+}
+
+} // namespace ui
