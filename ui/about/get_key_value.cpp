@@ -3,7 +3,6 @@
 #include "ui/about/ansi_text.h"
 
 #include <algorithm>
-#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -29,8 +28,8 @@ private:
 std::u16string dwordText(std::span<const std::byte> bytes) {
     constexpr std::u16string_view hexDigits = u"0123456789ABCDEF";
     std::u16string text = u"&h";
-    for (const std::byte byte : bytes | std::views::reverse) {
-        const auto bits = std::to_integer<unsigned>(byte);
+    for (auto byte = bytes.rbegin(); byte != bytes.rend(); ++byte) {
+        const auto bits = std::to_integer<unsigned>(*byte);
         text += hexDigits[bits >> 4];
         text += hexDigits[bits & 0xF];
     }

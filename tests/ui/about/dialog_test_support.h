@@ -22,6 +22,16 @@
 
 namespace dialog_test {
 
+// The control `name` of `dialog`; a missing one ends the test run with its name.
+template <typename Control = QWidget>
+Control& control(QWidget& dialog, const char* name) {
+    auto* found = dialog.findChild<Control*>(QLatin1String(name));
+    if (!found) {
+        qFatal("no control %s of kind %s", name, Control::staticMetaObject.className());
+    }
+    return *found;
+}
+
 // Calls `action` with the next modal window, other than `beneath`, once it is up and active.
 // Schedule it before the call that opens the window: that call returns only when the window has
 // closed. Whatever the action leaves open is closed afterwards, and a window that never comes up

@@ -9,10 +9,11 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-
-#include <set>
+#include <QWindow>
 
 namespace {
+
+using dialog_test::control;
 
 constexpr double twipsPerPixel = 15.0;
 
@@ -41,13 +42,6 @@ QRect strokePixels(const Stroke& stroke) {
     const int left = pixels(stroke.x1);
     const int right = pixels(stroke.x2);
     return {left, pixels(stroke.y1), right - left + 1, stroke.widthPixels};
-}
-
-template <typename Widget = QWidget>
-Widget& control(QWidget& dialog, const QString& name) {
-    auto* found = dialog.findChild<Widget*>(name);
-    Q_ASSERT(found);
-    return *found;
 }
 
 QImage shownImage(QWidget& widget) {
@@ -110,7 +104,8 @@ void PinAboutLookTest::fixedFrameWithCloseButtonOnly() {
     QCOMPARE(about_->maximumSize(), client);
     QVERIFY(!about_->isSizeGripEnabled());
 
-    const Qt::WindowFlags flags = about_->windowFlags();
+    // The flags the window system is asked for, after Qt has completed them.
+    const Qt::WindowFlags flags = about_->windowHandle()->flags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -186,13 +181,12 @@ void PinAboutLookTest::textColoursStayFixedUnderAnyPalette() {
         const char* name;
         QColor colour;
     };
-    for (const Expected& row : {Expected{"lblDescription", QColor(0, 0, 0)},
-                                Expected{"lblDisclaimer", QColor(0, 0, 0)},
-                                Expected{"lblTitle", QColor(255, 0, 0)},
-                                Expected{"lblVersion", QColor(Qt::blue)}}) {
+    for (const Expected& row :
+         {Expected{"lblDescription", QColor(0, 0, 0)}, Expected{"lblDisclaimer", QColor(0, 0, 0)},
+          Expected{"lblTitle", QColor(255, 0, 0)}, Expected{"lblVersion", QColor(Qt::blue)}}) {
         QLabel& label = control<QLabel>(about, row.name);
         QCOMPARE(label.palette().color(QPalette::WindowText), row.colour);
-        // The glyphs are drawn in that colour, blended only with the background.
+        // Glyph pixels show exactly that colour.
         const QList<QColor> ink = inkOf(shownImage(label));
         QVERIFY2(!ink.isEmpty(), row.name);
         QVERIFY2(ink.contains(row.colour), row.name);
@@ -208,14 +202,19 @@ void PinAboutLookTest::textsFitTheirLabels_data() {
     QTest::newRow("lblVersion") << "lblVersion";
 }
 
+// Every line of each text shows: wrapped at the label's width, the last line's baseline still lies
+// inside the label (only what hangs below a baseline may be cut off).
 void PinAboutLookTest::textsFitTheirLabels() {
     QFETCH(QString, name);
-    const QLabel& label = control<QLabel>(*about_, name);
+    const QLabel& label = control<QLabel>(*about_, qPrintable(name));
+    QVERIFY(label.alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
+    const QFontMetrics metrics(label.font());
     const int flags = Qt::AlignLeft | Qt::AlignTop | (label.wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed = QFontMetrics(label.font()).boundingRect(
-        QRect(0, 0, label.width(), QWIDGETSIZE_MAX), flags, label.text());
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, label.width(), QWIDGETSIZE_MAX), flags, label.text());
     QVERIFY2(needed.width() <= label.width(), qPrintable(QString::number(needed.width())));
-    QVERIFY2(needed.height() <= label.height(), qPrintable(QString::number(needed.height())));
+    const int lastBaseline = needed.height() - metrics.descent();
+    QVERIFY2(lastBaseline <= label.height(), qPrintable(QString::number(lastBaseline)));
 }
 
 void PinAboutLookTest::bannerShownAtNaturalSize() {
@@ -227,9 +226,9 @@ void PinAboutLookTest::bannerShownAtNaturalSize() {
     const QImage shown = shownImage(banner);
     const auto isDarkRed = [](QColor c) { return c.red() > 2 * c.green() && c.red() > 60; };
     const auto isWhite = [](QColor c) { return c.lightness() > 240; };
-    QVERIFY(isDarkRed(shown.pixel(3, 150)));   // the strip
-    QVERIFY(isDarkRed(shown.pixel(90, 295)));  // down to its bottom right
-    QVERIFY(isWhite(shown.pixel(20, 20)));     // the emblem's white field
+    QVERIFY(isDarkRed(shown.pixel(3, 150)));  // the strip
+    QVERIFY(isDarkRed(shown.pixel(90, 295))); // down to its bottom right
+    QVERIFY(isWhite(shown.pixel(20, 20)));    // the emblem's white field
     int redInEmblem = 0, whiteInWords = 0;
     for (int y = 14; y < 80; ++y) {
         for (int x = 14; x < 80; ++x) {

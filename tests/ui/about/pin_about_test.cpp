@@ -41,15 +41,11 @@ struct ShownTexts {
 };
 
 QLabel& label(ui::PinAbout& about, const char* name) {
-    auto* found = about.findChild<QLabel*>(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
+    return dialog_test::control<QLabel>(about, name);
 }
 
 QPushButton& button(ui::PinAbout& about, const char* name) {
-    auto* found = about.findChild<QPushButton*>(QLatin1String(name));
-    Q_ASSERT(found);
-    return *found;
+    return dialog_test::control<QPushButton>(about, name);
 }
 
 ShownTexts shownTexts(ui::PinAbout& about) {

@@ -34,8 +34,12 @@ TEST_P(ReaderOnWindowsRegistry, ReadsValueAsText) {
     // Text goes through the ANSI code page, which must be that of Simplified Chinese here.
     ASSERT_EQ(GetACP(), 936U) << "run with LC_ALL=zh_CN.UTF-8 (locale generated)";
     if (row.stored == Stored::value) {
+        // Text followed by a NUL byte just past the given size would be stored with that
+        // terminator: a byte that is none keeps the value exactly as given.
+        Bytes padded = row.data;
+        padded.push_back(std::byte{'x'});
         ASSERT_EQ(RegSetValueExA(key, "Value", 0, row.type,
-                                 reinterpret_cast<const BYTE*>(row.data.data()),
+                                 reinterpret_cast<const BYTE*>(padded.data()),
                                  static_cast<DWORD>(row.data.size())),
                   ERROR_SUCCESS);
     }

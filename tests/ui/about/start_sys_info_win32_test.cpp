@@ -26,8 +26,11 @@ fs::path ownFolder() {
 }
 
 // How the viewer finds its command line when started with its path quoted.
-std::string quoted(const std::wstring& path) {
-    return "\"" + fs::path(path).string() + "\"";
+std::string quotedCommandLine(const std::wstring& path) {
+    std::string line = fs::path(path).string();
+    line.insert(line.begin(), '"');
+    line.push_back('"');
+    return line;
 }
 
 class LauncherOnWindows : public testing::Test {
@@ -92,7 +95,7 @@ TEST_F(LauncherOnWindows, StartsTheViewerNamedByThePathValue) {
 
     startSysInfo();
 
-    EXPECT_EQ(viewerStart(), quoted(viewer));
+    EXPECT_EQ(viewerStart(), quotedCommandLine(viewer));
     EXPECT_FALSE(decoyStarted());
     EXPECT_TRUE(messages.empty());
 }
@@ -102,7 +105,7 @@ TEST_F(LauncherOnWindows, StartsTheViewerInTheFolderValue) {
 
     startSysInfo();
 
-    EXPECT_EQ(viewerStart(), quoted(viewer));
+    EXPECT_EQ(viewerStart(), quotedCommandLine(viewer));
     EXPECT_FALSE(decoyStarted());
     EXPECT_TRUE(messages.empty());
 }
@@ -112,7 +115,7 @@ TEST_F(LauncherOnWindows, StartsTheViewerInAFolderValueEndingInABackslash) {
 
     startSysInfo();
 
-    EXPECT_EQ(viewerStart(), quoted(tools.wstring() + L"\\\\MSINFO32.EXE"));
+    EXPECT_EQ(viewerStart(), quotedCommandLine(tools.wstring() + L"\\\\MSINFO32.EXE"));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -1,9 +1,9 @@
 #include "pin_test_support.h"
-
 #include "ui/pin/pin_picture.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,8 +41,8 @@ QString textOf(const QWidget* control) {
     return {};
 }
 
-const QStringList focusOrder{"Text1",   "Command1", "Command3", "Command4",
-                             "Command2", "Text2_1", "Text2_0",  "Picture1"};
+const QStringList focusOrder{"Text1",    "Command1", "Command3", "Command4",
+                             "Command2", "Text2_1",  "Text2_0",  "Picture1"};
 
 } // namespace
 
@@ -119,8 +119,8 @@ private slots:
         row("Label6_2", frame, "QLabel", "(mm)", {3240, 4440, 495, 255}, Font::F3);
         row("Label6_1", frame, "QLabel", "(mm)", {3240, 3360, 495, 255}, Font::F3);
         row("Label6_0", frame, "QLabel", "(mm)", {3240, 1440, 495, 255}, Font::F3);
-        row("Label5", frame, "QLabel", "注意：3≤D2≤50，计算结果仅作为参考!",
-            {240, 2160, 4095, 255}, Font::F1);
+        row("Label5", frame, "QLabel", "注意：3≤D2≤50，计算结果仅作为参考!", {240, 2160, 4095, 255},
+            Font::F1);
         row("Label3_1", frame, "QLabel", "B =", {960, 4440, 735, 375}, Font::F2);
         row("Label4", frame, "QLabel", "计算结果：", {240, 2760, 1695, 255}, Font::F1);
         row("Label3_0", frame, "QLabel", "b =", {960, 3360, 615, 255}, Font::F2);
@@ -181,8 +181,8 @@ private slots:
     void labelsAreLeftAlignedOpaqueWrappingPlainTextInTheirColour_data() {
         QTest::addColumn<QColor>("colour");
         const QColor platform = QApplication::palette().color(QPalette::WindowText);
-        for (const char* name : {"Label1", "Label2", "Label3_0", "Label3_1", "Label6_0",
-                                 "Label6_1", "Label6_2"}) {
+        for (const char* name :
+             {"Label1", "Label2", "Label3_0", "Label3_1", "Label6_0", "Label6_1", "Label6_2"}) {
             QTest::newRow(name) << platform;
         }
         QTest::newRow("Label5") << QColor(255, 0, 0);
@@ -218,8 +218,7 @@ private slots:
              {strip.topLeft(), strip.topRight(), strip.bottomLeft(), strip.bottomRight()}) {
             QCOMPARE(frame->childAt(corner), refresh);
         }
-        const int textEnd =
-            note->x() + QFontMetrics(note->font()).horizontalAdvance(note->text());
+        const int textEnd = note->x() + QFontMetrics(note->font()).horizontalAdvance(note->text());
         QVERIFY2(textEnd < refresh->x(), qPrintable(QString::number(textEnd)));
     }
 
@@ -328,6 +327,8 @@ private slots:
         auto* pressed = pin_->control<QPushButton>(button);
         QWidget* focused = pin_->control(focusedControl);
         QVERIFY(pressed && focused);
+        // Calculate on the empty input answers with a message box.
+        pin_test::MessageBoxWatcher dismissBox(*pin_);
         focused->setFocus();
         QSignalSpy clicks(pressed, &QPushButton::clicked);
         QTest::keyClick(focused, key, Qt::AltModifier);
@@ -345,10 +346,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(pin_->bBox()->text(), QStringLiteral("4"));
         QCOMPARE(pin_->BBox()->text(), QStringLiteral("8"));
-
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
-        QTest::qWait(300);
-        QVERIFY(!QApplication::activeModalWidget());
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(input->text().isEmpty());

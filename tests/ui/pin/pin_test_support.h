@@ -7,7 +7,6 @@
 #include <QString>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -17,12 +16,12 @@ namespace pin_test {
 
 // Runs a test object with the program's own application object, so that fonts, icon and the
 // handling of untrapped errors are those of the real program.
-#define QUARNEST_PIN_TEST_MAIN(TestObject)                                                      \
-    int main(int argc, char** argv) {                                                          \
-        app::Application application(argc, argv);                                            \
-        TestObject test;                                                                       \
-        QTEST_SET_MAIN_SOURCE_PATH                                                             \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define QUARNEST_PIN_TEST_MAIN(TestObject)                                                         \
+    int main(int argc, char** argv) {                                                              \
+        app::Application application(argc, argv);                                                  \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 // The main window shown as the program shows it at start, and asked to become active.
