@@ -12,22 +12,22 @@ namespace {
 constexpr std::u16string_view sysInfoUnavailableMessage = u"此时系统信息不可用";
 
 bool tryStartSysInfo(Registry& registry, Programs& programs) {
-    std::u16string SysInfoPath;
+    std::u16string viewerPath;
     // The full path of the viewer, started as it is, without looking for the file first.
     if (!GetKeyValue(registry, hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                     "PATH", SysInfoPath)) {
+                     "PATH", viewerPath)) {
         // Else the folder that holds the viewer.
         if (!GetKeyValue(registry, hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                         "MSINFO", SysInfoPath)) {
+                         "MSINFO", viewerPath)) {
             return false;
         }
-        std::u16string viewer = SysInfoPath + u"\\MSINFO32.EXE";
-        if (!programs.isPlainFile(viewer)) {
+        std::u16string viewerInFolder = viewerPath + u"\\MSINFO32.EXE";
+        if (!programs.isPlainFile(viewerInFolder)) {
             return false;
         }
-        SysInfoPath = std::move(viewer);
+        viewerPath = std::move(viewerInFolder);
     }
-    programs.start(SysInfoPath);
+    programs.start(viewerPath);
     return true;
 }
 

@@ -132,7 +132,7 @@ void PinAboutLookTest::controlsStandWhereDescribed_data() {
 void PinAboutLookTest::controlsStandWhereDescribed() {
     QFETCH(QString, name);
     QFETCH(QRect, expected);
-    QWidget& shown = control(*about_, name);
+    QWidget& shown = control(*about_, qPrintable(name));
     QCOMPARE(shown.parentWidget(), about_.get());
     QCOMPARE(shown.geometry(), expected);
     QVERIFY(shown.isVisible());
