@@ -1,20 +1,25 @@
 #include "ui/pin/pin_picture.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace ui {
 
-PinPicture::PinPicture(QWidget* parent)
-    : QFrame(parent), drawing_(QStringLiteral(":/pin/pin.svg")) {}
+namespace {
 
-QSize PinPicture::drawingSize() const {
-    return drawing_.defaultSize();
-}
+// pin@2x.png beside it is the same drawing for 200 %.
+const QString drawingFile = QStringLiteral(":/pin/pin.png");
+
+} // namespace
+
+PinPicture::PinPicture(QWidget* parent)
+    : QFrame(parent), drawing_(drawingFile), drawingSize_(QImageReader(drawingFile).size()) {}
 
 void PinPicture::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    drawing_.render(&painter, QRectF(contentsRect().topLeft(), drawingSize()));
+    drawing_.paint(&painter, QRect(contentsRect().topLeft(), drawingSize_),
+                   Qt::AlignLeft | Qt::AlignTop);
 }
 
 } // namespace ui

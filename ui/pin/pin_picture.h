@@ -1,25 +1,27 @@
 #pragma once
 
 #include <QFrame>
-#include <QSvgRenderer>
+#include <QIcon>
 
 namespace ui {
 
 // The picture box of the main window: the pin drawing at its natural size in the top-left corner
-// inside the box's border. The drawing is a vector source, so it stays sharp at any scaling.
+// inside the box's border. The drawing comes at 100 % and 200 %; the one that suits the screen's
+// scaling is shown.
 class PinPicture : public QFrame {
     Q_OBJECT
 public:
     explicit PinPicture(QWidget* parent = nullptr);
 
     // Size of the drawing in logical pixels.
-    QSize drawingSize() const;
+    QSize drawingSize() const { return drawingSize_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer drawing_;
+    QIcon drawing_;
+    QSize drawingSize_;
 };
 
 } // namespace ui
