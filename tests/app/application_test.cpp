@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
 #include <stdexcept>
 
 // Runs against the program's own QApplication, as the program does at start.
@@ -39,9 +38,9 @@ private slots:
 
     void songFaceResolvesToAnInstalledChineseFont() {
         const QFontInfo song(QFont(QStringLiteral("宋体"), 9, QFont::Bold));
-        QVERIFY2(QFontDatabase::writingSystems(song.family())
-                     .contains(QFontDatabase::SimplifiedChinese),
-                 qPrintable(song.family()));
+        QVERIFY2(
+            QFontDatabase::writingSystems(song.family()).contains(QFontDatabase::SimplifiedChinese),
+            qPrintable(song.family()));
         const QFont dialogFont = QApplication::font();
         QCOMPARE(dialogFont.family(), QStringLiteral("宋体"));
         QCOMPARE(dialogFont.pointSize(), 9);
@@ -82,9 +81,7 @@ private slots:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         qsizetype buttons = 0;
-        QTimer::singleShot(0, &button, [&] {
-            QTest::mouseClick(&button, Qt::LeftButton);
-        });
+        QTimer::singleShot(0, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
         auto* poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [&, poll] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
 namespace {
@@ -62,8 +61,8 @@ private slots:
         SeenBox seen;
         whenModalShown([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                seen = {true,          box->windowTitle(),     box->text(),
-                        box->icon(),   box->standardButtons(), box->buttons().size()};
+                seen = {true,        box->windowTitle(),     box->text(),
+                        box->icon(), box->standardButtons(), box->buttons().size()};
                 QTest::keyClick(box, Qt::Key_Return);
             } else {
                 modal->close();

@@ -2,6 +2,7 @@
 
 #include "app/window_system.h"
 #include "calc/pin_dimensions.h"
+#include "ui/about/pin_about.h"
 #include "ui_pin.h"
 
 #include <QKeyEvent>
@@ -45,10 +46,11 @@ Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_uni
     Label3 = {ui_->Label3_0, ui_->Label3_1};
     useDescribedFonts();
     // A plain etched frame, drawn alike on every platform, on whose background the opaque labels
-    // inside it sit without showing their boxes. The controls inside keep the platform style.
-    QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"));
-    frameStyle->setParent(this);
-    ui_->Frame1->setStyle(frameStyle);
+    // inside it sit without showing their boxes. The controls inside keep the platform's style.
+    if (QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
+        frameStyle->setParent(this);
+        ui_->Frame1->setStyle(frameStyle);
+    }
     // Label5 reaches under Refresh; the button stays fully visible on top of it.
     ui_->Command3->raise();
 
@@ -117,7 +119,10 @@ void Pin::refresh() {
 }
 
 void Pin::openAbout() {
-    // The About dialog opens here, modally over this window.
+    if (!about_) {
+        about_ = std::make_unique<PinAbout>(this);
+    }
+    app::showModal(*about_, *this);
 }
 
 } // namespace ui

@@ -13,6 +13,8 @@ class PinDimensionOutcome;
 
 namespace ui {
 
+class PinAbout;
+
 namespace Ui {
 class Pin;
 }
@@ -43,6 +45,8 @@ private:
     std::array<QLineEdit*, 2> Text2;
     // The captions "b =" and "B =".
     std::array<QLabel*, 2> Label3;
+    // Created on first use and kept for the rest of the run.
+    std::unique_ptr<PinAbout> about_;
 };
 
 } // namespace ui

@@ -11,17 +11,13 @@ namespace ui {
 class PinPicture : public QFrame {
     Q_OBJECT
 public:
-    explicit PinPicture(QWidget* parent = nullptr);
-
-    // Size of the drawing in logical pixels.
-    QSize drawingSize() const { return drawingSize_; }
+    using QFrame::QFrame;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QIcon drawing_;
-    QSize drawingSize_;
 };
 
 } // namespace ui

@@ -1,9 +1,12 @@
 #include "pin_test_support.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -208,10 +211,40 @@ private slots:
         clickCalculate();
         auto* about = pin_->control<QPushButton>(QStringLiteral("Command4"));
         QVERIFY(about);
+        // Whatever About shows modally is closed again.
+        pin_test::MessageBoxWatcher closeModal(*pin_);
         QTest::mouseClick(about, Qt::LeftButton);
         QCOMPARE(pin_->input()->text(), QStringLiteral("8"));
         QCOMPARE(pin_->bBox()->text(), QStringLiteral("3"));
         QCOMPARE(pin_->BBox()->text(), QStringLiteral("7"));
+    }
+
+    void aboutOpensTheSameDialogModallyOverTheMainWindowEachTime() {
+        auto* about = pin_->control<QPushButton>(QStringLiteral("Command4"));
+        QVERIFY(about);
+        QList<QPointer<QWidget>> opened;
+        QStringList captions;
+        QList<QWidget*> owners;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened << modal;
+                captions << modal->windowTitle();
+                owners << modal->parentWidget();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        poll.start(10);
+        QTest::mouseClick(about, Qt::LeftButton);
+        QTest::mouseClick(about, Qt::LeftButton);
+        poll.stop();
+
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[0] && opened[0] == opened[1]);
+        QVERIFY(qobject_cast<QDialog*>(opened[0].data()));
+        QCOMPARE(captions, QStringList(2, QStringLiteral("关于Tovrel ")));
+        QCOMPARE(owners, QList<QWidget*>(2, &pin_->window()));
+        QVERIFY(!opened[0]->isVisible());
     }
 
     void exitEndsTheProgram() {
