@@ -45,7 +45,7 @@ void startSystemInformation() {
 }
 
 PinAbout::PinAbout(QWidget* parent, SysInfoLauncher startSysInfo)
-    : QDialog(parent), ui_(std::make_unique<Ui::PinAbout>()),
+    : QDialog(parent), ui_(std::make_unique<::Ui::PinAbout>()),
       startSysInfo_(std::move(startSysInfo)) {
     ui_->setupUi(this);
     // A fixed dialog frame with the close button as its only title-bar button.

@@ -33,7 +33,7 @@ public:
 private:
     void load();
 
-    std::unique_ptr<Ui::PinAbout> ui_;
+    std::unique_ptr<::Ui::PinAbout> ui_;
     SysInfoLauncher startSysInfo_;
 };
 
