@@ -4,12 +4,9 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <stdexcept>
 
 // Runs against the program's own QApplication, as the program does at start.
 class ApplicationTest : public QObject {
@@ -67,39 +64,6 @@ private slots:
 
         QTimer::singleShot(0, &pin, &QWidget::close);
         QCOMPARE(QApplication::exec(), 0);
-    }
-
-    // Must stay last: a reported error ends the application's event loops for good.
-    void exceptionFromAHandlerIsReportedAndEndsTheProgram() {
-        QPushButton button(QStringLiteral("go"));
-        connect(&button, &QPushButton::clicked, this,
-                [] { throw std::runtime_error("disk full"); });
-        button.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&button));
-
-        QString caption;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        qsizetype buttons = 0;
-        QTimer::singleShot(0, &button, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [&, poll] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                caption = box->windowTitle();
-                text = box->text();
-                icon = box->icon();
-                buttons = box->buttons().size();
-                box->accept();
-            }
-        });
-        poll->start(10);
-
-        QCOMPARE(QApplication::exec(), app::Application::untrappedErrorExitStatus);
-        QCOMPARE(caption, QStringLiteral("Tovrel"));
-        QVERIFY2(text.contains(QStringLiteral("disk full")), qPrintable(text));
-        QCOMPARE(icon, QMessageBox::Critical);
-        QCOMPARE(buttons, 1);
     }
 };
 
