@@ -47,7 +47,7 @@ std::u16string decodeAnsi(std::string_view bytes) {
         ++in;
         --inLeft;
     }
-    text.resize(unitsWritten());
+    text.erase(unitsWritten());
     return text;
 }
 
