@@ -11,10 +11,7 @@ namespace app {
 
 namespace {
 
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
+// major.minor.revision, as the About dialog shows it.
 QString versionText() {
     return QStringLiteral("%1.%2.%3")
         .arg(identity::versionMajor)
@@ -25,10 +22,10 @@ QString versionText() {
 } // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(toQString(identity::description));
-    setOrganizationName(toQString(identity::organization));
+    setApplicationName(QStringView(identity::description).toString());
+    setOrganizationName(QStringView(identity::organization).toString());
     setApplicationVersion(versionText());
-    setDesktopFileName(toQString(identity::desktopFileName));
+    setDesktopFileName(QStringView(identity::desktopFileName).toString());
     setWindowIcon(applicationIcon());
     useChineseDialogFonts();
 }

@@ -36,12 +36,10 @@ QStringList songSubstitutes() {
 } // namespace
 
 void useChineseDialogFonts() {
-    const QStringList installed = QFontDatabase::families();
-    if (!installed.contains(songFace) && !installed.contains(songFaceLatinName)) {
-        const QStringList substitutes = songSubstitutes();
-        QFont::insertSubstitutions(songFace, substitutes);
-        QFont::insertSubstitutions(songFaceLatinName, substitutes);
-    }
+    // Substitutes only stand in where the family itself is not installed, as on Windows it is.
+    const QStringList substitutes = songSubstitutes();
+    QFont::insertSubstitutions(songFace, substitutes);
+    QFont::insertSubstitutions(songFaceLatinName, substitutes);
     QApplication::setFont(QFont(songFace, dialogFontPointSize));
 }
 

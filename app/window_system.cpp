@@ -29,7 +29,7 @@ QMessageBox::Icon iconOf(MessageStyle style) {
 } // namespace
 
 QString applicationTitle() {
-    return QString::fromUtf16(identity::title.data(), qsizetype(identity::title.size()));
+    return QStringView(identity::title).toString();
 }
 
 void showMessage(const QString& prompt, MessageStyle style) {

@@ -1,10 +1,10 @@
 #include "ui/about/pin_about.h"
 
-#include "app/identity.h"
 #include "app/window_system.h"
 #include "ui/about/start_sys_info.h"
 #include "ui_pin_about.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -26,16 +26,13 @@ QPixmap bannerPicture(qreal pixelRatio) {
     return picture;
 }
 
+// The application's version, major.minor.revision, is set from its identity at start.
 QString versionLine() {
-    return QStringLiteral("版本 %1.%2.%3")
-        .arg(app::identity::versionMajor)
-        .arg(app::identity::versionMinor)
-        .arg(app::identity::versionRevision);
+    return QStringLiteral("版本 ") + QCoreApplication::applicationVersion();
 }
 
 void showUnavailable(std::u16string_view message) {
-    app::showMessage(QString::fromUtf16(message.data(), qsizetype(message.size())),
-                     app::MessageStyle::OkOnly);
+    app::showMessage(QStringView(message).toString(), app::MessageStyle::OkOnly);
 }
 
 } // namespace

@@ -34,10 +34,6 @@ bool isEnterKeyPress(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-QString toQString(std::u16string_view text) {
-    return QStringView(text).toString();
-}
-
 } // namespace
 
 Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Ui::Pin>()) {
@@ -97,14 +93,14 @@ void Pin::calculate() {
         showRejection(outcome);
         return;
     }
-    Text2[0]->setText(toQString(outcome.bText()));
-    Text2[1]->setText(toQString(outcome.BText()));
+    Text2[0]->setText(QStringView(outcome.bText()).toString());
+    Text2[1]->setText(QStringView(outcome.BText()).toString());
 }
 
 void Pin::showRejection(const Outcome& outcome) {
     // The rejected text stays in the box while the message is shown; an empty box has nothing
     // to clear.
-    app::showMessage(toQString(outcome.message()), app::MessageStyle::Critical);
+    app::showMessage(QStringView(outcome.message()).toString(), app::MessageStyle::Critical);
     if (outcome.kind() != Outcome::Kind::EmptyInput) {
         ui_->Text1->clear();
     }
