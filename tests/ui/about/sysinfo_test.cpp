@@ -1,24 +1,26 @@
-// The registry value reader and the System Information launcher on the in-memory registry: the
-// reader on every kind of value, its size limit and a refused open; the launcher through its
-// decision table, the test standing in for the file system and the program starts.
+// The registry value reader and the System Information launcher on the in-memory registry, whose
+// keys grant reading only, as HKEY_LOCAL_MACHINE does to a standard user.
 #include "ui/about/get_key_value.h"
 #include "ui/about/memory_registry.h"
 #include "ui/about/start_sys_info.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <optional>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace sysinfo {
 namespace {
 
 using namespace std::string_literals;
+const auto rowName = [](const auto& info) { return std::string(info.param.name); };
 
-enum class Stored { nothing, keyOnly, value, lockedValue };
+std::vector<std::byte> bytesOf(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
+    return {bytes, bytes + text.size()};
+}
+
+enum Stored { noKey, keyOnly, lockedKey, withValue };
 
 struct ReaderRow {
     const char* name;
@@ -30,126 +32,84 @@ struct ReaderRow {
 };
 
 const ReaderRow readerRows[] = {
-    {"MissingKey", Stored::nothing, regSz, "", false, u""},
-    {"MissingValue", Stored::keyOnly, regSz, "", false, u""},
-    {"RefusedOpen", Stored::lockedValue, regSz, "C:\\Tools\0"s, false, u""},
-    {"TextWithTerminator", Stored::value, regSz, "C:\\Tools\0"s, true, u"C:\\Tools"},
-    {"TextWithoutTerminator", Stored::value, regSz, "C:\\Tools", true, u"C:\\Tools"},
-    {"OnlyTerminator", Stored::value, regSz, "\0"s, true, u""},
-    {"NoData", Stored::value, regSz, "", true, u""},
-    {"OneTerminatorDropped", Stored::value, regSz, "ab\0\0"s, true, u"ab\0"s},
-    // "C:\系统工具" in code page 936.
-    {"ChineseText", Stored::value, regSz, "C:\\\xCF\xB5\xCD\xB3\xB9\xA4\xBE\xDF\0"s, true,
-     u"C:\\系统工具"},
-    {"Text1024Bytes", Stored::value, regSz, std::string(1023, 'x') + '\0', true,
-     std::u16string(1023, u'x')},
-    {"Text1025Bytes", Stored::value, regSz, std::string(1024, 'x') + '\0', false, u""},
-    {"ExpandText", Stored::value, regExpandSz, "%SystemRoot%\0"s, true, u"abc"},
-    {"Binary", Stored::value, regBinary, "\x01\x02"s, true, u"abc"},
-    {"MultiText", Stored::value, regMultiSz, "a\0b\0\0"s, true, u"abc"},
-    {"Dword12345678", Stored::value, regDword, "\x78\x56\x34\x12"s, true, u"&h12345678"},
-    {"Dword102", Stored::value, regDword, "\x02\x01\0\0"s, true, u"&h000102"},
-    {"Dword12", Stored::value, regDword, "\x12\0\0\0"s, true, u"&h000012"},
-    {"Dword0", Stored::value, regDword, "\0\0\0\0"s, true, u"&h000000"},
+    {"MissingKey", noKey, regSz, "", false, u""},
+    {"MissingValue", keyOnly, regSz, "", false, u""},
+    {"RefusedOpen", lockedKey, regSz, "", false, u""},
+    {"TextWithoutTerminator", withValue, regSz, "C:\\Tools", true, u"C:\\Tools"},
+    {"NoData", withValue, regSz, "", true, u""},
+    {"Cp936Text", withValue, regSz, "\xCF\xB5\xCD\xB3\xB9\xA4\xBE\xDF\0"s, true, u"系统工具"},
+    {"Fits1024", withValue, regSz, std::string(1023, 'x') + '\0', true, std::u16string(1023, 'x')},
+    {"Over1024", withValue, regSz, std::string(1024, 'x') + '\0', false, u""},
+    {"ExpandText", withValue, regExpandSz, "%SystemRoot%\0"s, true, u"abc"},
+    {"DwordOnlyOneZeroDropped", withValue, regDword, "\xEF\xCD\x0B\0"s, true, u"&h0BCDEF"},
 };
 
-const std::string keyPath = "SOFTWARE\\Kestrow reader test";
-
-class SysInfoReader : public testing::TestWithParam<ReaderRow> {};
-
+using SysInfoReader = testing::TestWithParam<ReaderRow>;
 TEST_P(SysInfoReader, ReadsValueAsText) {
     const ReaderRow& row = GetParam();
+    const std::string key = "SOFTWARE\\Kestrow reader test";
     MemoryRegistry registry;
-    if (row.stored != Stored::nothing) {
-        // What a standard user may do on HKEY_LOCAL_MACHINE: read, nothing more.
-        registry.addKey(hkeyLocalMachine, keyPath, row.stored == Stored::lockedValue ? 0 : keyRead);
+    if (row.stored == withValue) {
+        registry.setValue(hkeyLocalMachine, key, "Value", row.type, bytesOf(row.data));
+    } else if (row.stored != noKey) {
+        registry.addKey(hkeyLocalMachine, key, row.stored == lockedKey ? 0 : keyRead);
     }
-    if (row.stored >= Stored::value) {
-        const auto* bytes = reinterpret_cast<const std::byte*>(row.data.data());
-        registry.setValue(hkeyLocalMachine, keyPath, "Value", row.type,
-                          {bytes, bytes + row.data.size()});
-    }
-
     std::u16string text = u"abc";
-    EXPECT_EQ(GetKeyValue(registry, hkeyLocalMachine, keyPath, "Value", text), row.expectedResult);
+    EXPECT_EQ(GetKeyValue(registry, hkeyLocalMachine, key, "Value", text), row.expectedResult);
     EXPECT_EQ(text, row.expectedText);
-    EXPECT_EQ(registry.openKeyCount(), 0U);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SysInfoReader, testing::ValuesIn(readerRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SysInfoReader, testing::ValuesIn(readerRows), rowName);
 
 struct LauncherRow {
     const char* name;
-    std::optional<std::u16string> pathValue;   // "PATH", the viewer's full path
-    std::optional<std::u16string> folderValue; // "MSINFO", the folder that holds it
-    std::u16string existingFile;               // the one plain file there is
-    bool startWorks;
-    bool lookThrows;
-    std::vector<std::u16string> expectedEvents; // programs started or tried, and messages
+    const char* pathValue;   // "PATH", the viewer's full path, if set; started unchecked
+    const char* folderValue; // "MSINFO", the folder that holds it; read only without "PATH"
+    std::u16string expected; // each program started or tried, then the message if any
 };
 
-const std::u16string viewer = u"C:\\Program Files\\MSInfo\\msinfo32.exe";
-const std::u16string folder = u"C:\\Program Files\\MSInfo";
-const std::u16string inFolder = u"C:\\Program Files\\MSInfo\\MSINFO32.EXE";
-const std::u16string gone = u"C:\\Gone\\msinfo32.exe";
-const std::u16string slashed = u"D:\\My\\\\MSINFO32.EXE";
 const std::u16string unavailable = u"此时系统信息不可用";
-
 const LauncherRow launcherRows[] = {
-    // The first value is started as it is, unchecked, and a good second one does not replace it.
-    {"PathValueStarts", viewer, {}, u"", true, false, {viewer}},
-    {"PathValueFailsToStart", gone, folder, inFolder, false, false, {gone, unavailable}},
-    {"NoValues", {}, {}, inFolder, true, false, {unavailable}},
-    {"FolderWithoutViewer", {}, folder, u"", true, false, {unavailable}},
-    // The folder is joined as it is, even where it ends in a backslash.
-    {"FolderWithViewerStarts", {}, u"D:\\My\\", slashed, true, false, {slashed}},
-    {"FolderWithViewerFailsToStart", {}, folder, inFolder, false, false, {inFolder, unavailable}},
-    {"LookThrows", {}, folder, inFolder, true, true, {unavailable}},
+    {"PathValueStarts", "C:\\Viewer\\v.exe", nullptr, u"C:\\Viewer\\v.exe;"},
+    {"PathValueFailsToStart", "C:\\Gone.exe", "C:\\Viewer", u"C:\\Gone.exe;" + unavailable},
+    {"NoValues", nullptr, nullptr, unavailable},
+    {"FolderWithoutViewer", nullptr, "C:\\Empty", unavailable},
+    {"FolderEndingInBackslashStarts", nullptr, "C:\\Viewer\\", u"C:\\Viewer\\\\MSINFO32.EXE;"},
+    {"FolderViewerFailsToStart", nullptr, "C:\\Locked", u"C:\\Locked\\MSINFO32.EXE;" + unavailable},
+    {"LookThrows", nullptr, "X:", unavailable},
 };
 
-class SysInfoLauncher : public testing::TestWithParam<LauncherRow>, public Programs {
-protected:
+// C:\Viewer holds programs that start, C:\Locked ones that may not; every look at X: fails.
+struct SysInfoLauncher : testing::TestWithParam<LauncherRow>, Programs {
     bool isPlainFile(const std::u16string& path) override {
-        if (GetParam().lookThrows) {
-            throw std::runtime_error("file system unavailable");
+        if (path.starts_with(u"X:")) {
+            throw std::runtime_error("drive unavailable");
         }
-        return path == GetParam().existingFile;
+        return path.starts_with(u"C:\\Viewer\\") || path.starts_with(u"C:\\Locked\\");
     }
-
     void start(const std::u16string& path) override {
-        events.push_back(path);
-        if (!GetParam().startWorks) {
-            throw std::system_error(std::make_error_code(std::errc::permission_denied));
+        log += path + u';';
+        if (!path.starts_with(u"C:\\Viewer\\")) {
+            throw std::runtime_error("start refused");
         }
     }
-
-    // Stores an ASCII path as the registry holds text: a byte a character, then a NUL.
-    void store(const char* key, const char* name, const std::optional<std::u16string>& path) {
-        if (path) {
-            std::vector<std::byte> bytes(path->size() + 1);
-            std::ranges::transform(*path, bytes.begin(), [](char16_t c) { return std::byte(c); });
-            registry.setValue(hkeyLocalMachine, key, name, regSz, std::move(bytes));
-        }
-    }
-
-    MemoryRegistry registry;
-    std::vector<std::u16string> events;
+    std::u16string log;
 };
 
 TEST_P(SysInfoLauncher, FollowsTheDecisionTable) {
-    const LauncherRow& row = GetParam();
-    store("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", row.pathValue);
-    store("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", row.folderValue);
-
-    StartSysInfo(registry, *this,
-                 [this](std::u16string_view message) { events.emplace_back(message); });
-
-    EXPECT_EQ(events, row.expectedEvents);
+    MemoryRegistry registry;
+    const auto store = [&](const char* key, const char* name, const char* path) {
+        if (path) { // text as the registry holds it, with its terminator
+            registry.setValue(hkeyLocalMachine, key, name, regSz, bytesOf(path + "\0"s));
+        }
+    };
+    store("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", GetParam().pathValue);
+    store("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", GetParam().folderValue);
+    StartSysInfo(registry, *this, [this](std::u16string_view message) { log += message; });
+    EXPECT_EQ(log, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SysInfoLauncher, testing::ValuesIn(launcherRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SysInfoLauncher, testing::ValuesIn(launcherRows), rowName);
 
 } // namespace
 } // namespace sysinfo
