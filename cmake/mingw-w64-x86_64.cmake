@@ -1,5 +1,6 @@
 # Cross build for 64-bit Windows with Debian's mingw-w64 (posix thread model), runtime linked
-# statically so the executables run under Wine without extra DLLs.
+# statically so the executables need nothing beside them but Windows' own DLLs. The static Qt for
+# Windows is built with this file too (scripts/qt-windows).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -14,6 +15,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-# ctest runs the cross-built test programs through Wine, in a prefix of the build's own.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run")
