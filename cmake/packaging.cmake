@@ -3,14 +3,14 @@
 # metainfo and the icons.
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME quarnest)
-set(CPACK_PACKAGE_VENDOR Kestrow)
+set(CPACK_PACKAGE_NAME ${QUARNEST_LINUX_EXECUTABLE})
+set(CPACK_PACKAGE_VENDOR "${QUARNEST_ORGANIZATION}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "Kestrow <info@example.com>")
+set(CPACK_PACKAGE_CONTACT "${QUARNEST_ORGANIZATION} <info@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "dimensions of the relieved locating pin for a locating hole")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quarnest helps designers of machine-tool fixtures. Given the diameter D2 of a locating hole, \
+    "${PROJECT_NAME} helps designers of machine-tool fixtures. Given the diameter D2 of a locating hole, \
 from 3 to 50 mm, it gives the reference dimensions of the relieved (diamond) locating pin that \
 fits it: b, the width of the two narrow lands, and B, the width across the corners. The user \
 interface is in Simplified Chinese.")

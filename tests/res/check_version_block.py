@@ -1,4 +1,7 @@
-"""Reads the version block and icon of quarnest.rc back. Usage: check_resource_stub.py EXE ICO"""
+"""Reads the version block and icon of Quarnest.exe back.
+
+Usage: check_version_block.py EXE ICO TITLE DESCRIPTION ORGANIZATION MAJOR.MINOR.PATCH
+"""
 
 import pathlib
 import struct
@@ -12,15 +15,18 @@ from check_icons import ICO_IMAGES, read_ico
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 ICON_IDS = range(30001, 30001 + len(ICO_IMAGES))
 CHINESE_PRC = (0x04, 0x02)  # language and sublanguage of every resource
-STRINGS = {b"CompanyName": b"Kestrow", b"ProductName": b"Tovrel", b"FileVersion": b"1.00",
-           b"ProductVersion": b"1.00", b"InternalName": b"Quarnest",
-           b"OriginalFilename": b"Quarnest.exe"}
+EXE, ICO, TITLE, DESCRIPTION, ORGANIZATION, VERSION = sys.argv[1:7]
+MAJOR, MINOR, PATCH = (int(part) for part in VERSION.split("."))
+VERSION_TEXT = f"{MAJOR}.{MINOR:02d}".encode()  # "1.00"
+STRINGS = {b"CompanyName": ORGANIZATION.encode(), b"ProductName": TITLE.encode(),
+           b"FileVersion": VERSION_TEXT, b"ProductVersion": VERSION_TEXT,
+           b"InternalName": DESCRIPTION.encode(), b"OriginalFilename": f"{DESCRIPTION}.exe".encode()}
 
 
-class ResourceStubTest(unittest.TestCase):
+class VersionBlockTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.pe = pefile.PE(sys.argv[1])
+        cls.pe = pefile.PE(EXE)
         cls.resources = {  # {(type, id, language, sublanguage): data}
             (kind.id, item.id, entry.data.lang, entry.data.sublang):
                 cls.pe.get_data(entry.data.struct.OffsetToData, entry.data.struct.Size)
@@ -28,9 +34,10 @@ class ResourceStubTest(unittest.TestCase):
             for item in kind.directory.entries for entry in item.directory.entries}
 
     def test_version_block(self):
-        (fixed,) = self.pe.VS_FIXEDFILEINFO  # 1.0.0.0 twice, no flags, VOS__WINDOWS32, VFT_APP
+        (fixed,) = self.pe.VS_FIXEDFILEINFO  # the version twice, no flags, VOS__WINDOWS32, VFT_APP
+        high, low = MAJOR << 16 | MINOR, PATCH << 16
         self.assertEqual(struct.unpack("<13I", fixed.__pack__()),
-                         (0xFEEF04BD, 0x10000, 0x10000, 0, 0x10000, 0, 0, 0, 4, 1, 0, 0, 0))
+                         (0xFEEF04BD, 0x10000, high, low, high, low, 0, 0, 4, 1, 0, 0, 0))
         (blocks,) = self.pe.FileInfo
         self.assertEqual([block.Key for block in blocks], [b"VarFileInfo", b"StringFileInfo"])
         self.assertEqual([var.entry for var in blocks[0].Var], [{b"Translation": "0x0804 0x04b0"}])
@@ -42,7 +49,7 @@ class ResourceStubTest(unittest.TestCase):
         self.assertEqual(sorted(self.resources), [key + CHINESE_PRC for key in kinds])
         group = self.resources[(RT_GROUP_ICON, 1) + CHINESE_PRC]
         self.assertEqual((*struct.unpack_from("<HHH", group), len(group)), (0, 1, 6, 6 + 14 * 6))
-        ico_images = read_ico(pathlib.Path(sys.argv[2]).read_bytes())
+        ico_images = read_ico(pathlib.Path(ICO).read_bytes())
         for index, (number, (size, bits)) in enumerate(zip(ICON_IDS, ICO_IMAGES)):
             with self.subTest(image=number):
                 image = self.resources[(RT_ICON, number) + CHINESE_PRC]
