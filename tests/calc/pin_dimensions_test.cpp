@@ -1,27 +1,21 @@
-// The relieved-pin dimension rule, from the text typed for D2 to what the user is shown.
+// The relieved-pin dimension rule, from the text typed for D2 to what it tells the window.
 #include "calc/pin_dimensions.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
+#include <regex>
 #include <string>
 
 namespace {
 
 using namespace std::string_literals;
 using calc::ComputePinDimensions;
-
-const std::u16string kEmpty = u"您没有输入定位孔的直径！";
-const std::u16string kNotNumeric = u"您输入内孔直径不是数值型，请核对后重新输入！";
-const std::u16string kOutOfRange = u"您输入的内孔直径超出范围！";
-
-// What the user is shown: the message of a rejection, or b and B as "b B".
-std::u16string Shown(const calc::PinDimensionOutcome& outcome) {
-    return outcome.kind() == calc::PinDimensionOutcome::Kind::Computed
-               ? outcome.bText() + u" " + outcome.BText()
-               : std::u16string(outcome.message());
-}
+using enum calc::PinDimensionOutcome::Kind;
 
 // Enough digits to read back as exactly the same double.
 std::u16string Text17(double value) {
@@ -35,7 +29,9 @@ std::u16string Above(double bound) {
 
 struct Case {
     std::u16string text;
-    std::u16string shown;
+    calc::PinDimensionOutcome::Kind kind;
+    std::u16string bText = u"";
+    std::u16string BText = u"";
 };
 
 // The case's name in ctest: the text, cut short.
@@ -45,65 +41,98 @@ void PrintTo(const Case& rule, std::ostream* out) {
 
 class PinDimensionRule : public testing::TestWithParam<Case> {};
 
-TEST_P(PinDimensionRule, ShowsItsOutcome) {
-    EXPECT_EQ(Shown(ComputePinDimensions(GetParam().text)), GetParam().shown);
+TEST_P(PinDimensionRule, TellsWhatTheTextGives) {
+    const calc::PinDimensionOutcome outcome = ComputePinDimensions(GetParam().text);
+    EXPECT_EQ(outcome.kind(), GetParam().kind);
+    EXPECT_EQ(outcome.bText(), GetParam().bText);
+    EXPECT_EQ(outcome.BText(), GetParam().BText);
 }
+
+const std::u16string k400Zeros(400, u'0');
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PinDimensionRule,
     testing::Values(
-        // The rule's own edge cases. "4,5" reads as 45 and takes B from that same 45.
-        Case{u"", kEmpty}, Case{u" ", kNotNumeric}, Case{u"5mm", kNotNumeric},
-        Case{u"2.99", kOutOfRange}, Case{u"-10", kOutOfRange}, Case{u"50.01", kOutOfRange},
-        Case{u"3", u"2 2.5"}, Case{u"4.123", u"2 3.623"}, Case{u"6", u"2 5.5"},
-        Case{u"6.01", u"3 5.01"}, Case{u"7.3", u"3 6.3"}, Case{u"8", u"3 7"},
-        Case{u"8.1", u"4 6.1"}, Case{u"20", u"4 18"}, Case{u"20.3", u"5 17.3"},
-        Case{u"25", u"5 22"}, Case{u"32", u"6 28"}, Case{u"40", u"7 35"}, Case{u"40.5", u"8 35.5"},
-        Case{u"50", u"8 45"}, Case{u"12.345678901234567", u"4 10.3456789012346"},
-        Case{u" 7", u"3 6"}, Case{u"1e1", u"4 8"}, Case{u"&H10", u"4 14"}, Case{u"4,5", u"8 40"},
-        Case{u"0,5", u"2 4.5"},
-        // A bound belongs to the lower row (above), the next double above it to the next row.
-        Case{Above(6), u"3 5"}, Case{Above(8), u"4 6"}, Case{Above(20), u"5 17"},
-        Case{Above(25), u"6 21"}, Case{Above(32), u"7 27"}, Case{Above(40), u"8 35"},
-        Case{Above(50), kOutOfRange},
+        // Every row and its bounds: a bound belongs to the lower row, the next double above it
+        // to the next row. "4,5" reads as 45 and takes B from that same 45.
+        Case{u"", EmptyInput}, Case{u" ", NotNumeric}, Case{u"5mm", NotNumeric},
+        Case{u"2.99", OutOfRange}, Case{u"-10", OutOfRange}, Case{u"50.01", OutOfRange},
+        Case{Above(50), OutOfRange}, Case{u"3", Computed, u"2", u"2.5"},
+        Case{u"4.123", Computed, u"2", u"3.623"}, Case{u"6", Computed, u"2", u"5.5"},
+        Case{Above(6), Computed, u"3", u"5"}, Case{u"7.3", Computed, u"3", u"6.3"},
+        Case{u"8", Computed, u"3", u"7"}, Case{Above(8), Computed, u"4", u"6"},
+        Case{u"20", Computed, u"4", u"18"}, Case{Above(20), Computed, u"5", u"17"},
+        Case{u"25", Computed, u"5", u"22"}, Case{Above(25), Computed, u"6", u"21"},
+        Case{u"32", Computed, u"6", u"28"}, Case{Above(32), Computed, u"7", u"27"},
+        Case{u"40", Computed, u"7", u"35"}, Case{Above(40), Computed, u"8", u"35"},
+        Case{u"50", Computed, u"8", u"45"}, Case{u"4,5", Computed, u"8", u"40"},
+        Case{u"0,5", Computed, u"2", u"4.5"},
         // B keeps the nearest 15 significant digits, also when rounding carries into a new digit.
-        Case{u"49.99999999999999", u"8 45"},
+        Case{u"12.345678901234567", Computed, u"4", u"10.3456789012346"},
+        Case{u"49.99999999999999", Computed, u"8", u"45"},
         // Separators, "&H"/"&O", exponents and the decimal point.
-        Case{u",5", kNotNumeric}, Case{u"&h1f", u"6 27"}, Case{u"&O17", u"4 13"},
-        Case{u"&O8", kNotNumeric}, Case{u"4.05E+1", u"8 35.5"}, Case{u"500e-1", u"8 45"},
-        Case{u"1e", kNotNumeric}, Case{u"1d2", kNotNumeric}, Case{u"1e400", kNotNumeric},
-        Case{u"1e-400", kOutOfRange}, Case{u"5.", u"2 4.5"}, Case{u".5", kOutOfRange},
-        Case{u".", kNotNumeric},
+        Case{u",5", NotNumeric}, Case{u"5,", NotNumeric}, Case{u"1,,5", NotNumeric},
+        Case{u"1.2,5", NotNumeric}, Case{u"&H10", Computed, u"4", u"14"},
+        Case{u"&h1f", Computed, u"6", u"27"}, Case{u"&O17", Computed, u"4", u"13"},
+        Case{u"&O8", NotNumeric}, Case{u"&H", NotNumeric}, Case{u"&", NotNumeric},
+        Case{u"&H-1", NotNumeric}, Case{u"&H10000000000000000", NotNumeric},
+        Case{u"+&H10", NotNumeric}, Case{u"1e1", Computed, u"4", u"8"},
+        Case{u"4.05E+1", Computed, u"8", u"35.5"}, Case{u"500e-1", Computed, u"8", u"45"},
+        Case{u"1e", NotNumeric}, Case{u"1e+", NotNumeric}, Case{u"1d2", NotNumeric},
+        Case{u"5.", Computed, u"2", u"4.5"}, Case{u".5", OutOfRange}, Case{u".", NotNumeric},
+        Case{u"+-5", NotNumeric}, Case{u"1e3", OutOfRange},
+        // Beyond the range of a double: too large is no number, too near to zero reads as zero.
+        Case{u"1e400", NotNumeric}, Case{u"-1e400", NotNumeric}, Case{u"1" + k400Zeros, NotNumeric},
+        Case{u"1e99999999999999999999", NotNumeric}, Case{u"1e-400", OutOfRange},
+        Case{u"0." + k400Zeros + u"1", OutOfRange}, Case{u"1e-99999999999999999999", OutOfRange},
+        Case{u"1" + k400Zeros + u"e-399", Computed, u"4", u"8"},
+        Case{u"0." + k400Zeros + u"5e401", Computed, u"2", u"4.5"},
         // What a Chinese input method types in full-width mode reads as the same number.
-        Case{u"１０", u"4 8"}, Case{u"１２．５", u"4 10.5"}, Case{u"＋５", u"2 4.5"},
-        Case{u"－５", kOutOfRange}, Case{u"\u3000７\u3000", u"3 6"}, Case{u"１。５", kNotNumeric},
+        Case{u"１０", Computed, u"4", u"8"}, Case{u"１２．５", Computed, u"4", u"10.5"},
+        Case{u"＋５", Computed, u"2", u"4.5"}, Case{u"－５", OutOfRange},
+        Case{u"\u3000７\u3000", Computed, u"3", u"6"}, Case{u"１。５", NotNumeric},
+        Case{u"１，５", NotNumeric},
         // Nothing else may stand around or inside the number: what fingers or a paste can bring.
-        Case{u"7 ", u"3 6"}, Case{u"5 5", kNotNumeric}, Case{u"¥5", kNotNumeric},
-        Case{u"5-", kNotNumeric}, Case{u"(5)", kNotNumeric}, Case{u"   ", kNotNumeric},
-        Case{u"\t7", kNotNumeric}, Case{u"7\0"s, kNotNumeric}, Case{u"7\U0001F600", kNotNumeric},
-        Case{u"七", kNotNumeric}, Case{u"inf", kNotNumeric}, Case{u"nan", kNotNumeric},
-        Case{u"0x10", kNotNumeric}, Case{u"0x1p3", kNotNumeric},
-        Case{std::u16string(10'000, u'0') + u"10", u"4 8"}));
+        Case{u" 7", Computed, u"3", u"6"}, Case{u"7 ", Computed, u"3", u"6"},
+        Case{u"5 5", NotNumeric}, Case{u"¥5", NotNumeric}, Case{u"5-", NotNumeric},
+        Case{u"(5)", NotNumeric}, Case{u"   ", NotNumeric}, Case{u"\t7", NotNumeric},
+        Case{u"7\0"s, NotNumeric}, Case{u"7\U0001F600", NotNumeric}, Case{u"七", NotNumeric},
+        Case{u"inf", NotNumeric}, Case{u"0x10", NotNumeric},
+        Case{std::u16string(10'000, u'0') + u"10", Computed, u"4", u"8"}));
 
-TEST(PinDimensionRule, RandomDiametersGiveTheirRowAndRoundedWidth) {
-    // b runs from 2 to 8 down the rows; D2 takes the first row whose upper bound is not below it.
-    constexpr double kUpperBounds[] = {6, 8, 20, 25, 32, 40, 50};
-    constexpr double kTakenOff[] = {0.5, 1, 2, 3, 4, 5, 5};
-    std::mt19937_64 generator(20'240'611);
-    std::uniform_real_distribution<double> diameters(3.0, 50.0);
-    for (int i = 0; i < 100'000; ++i) {
-        const double d2 = diameters(generator);
-        int row = 0;
-        while (d2 > kUpperBounds[row]) {
-            ++row;
+// B for every kind of v in each row: the bounds' neighbours and random doubles, written exactly,
+// and decimals of 15 to 17 digits, the 16-digit ones halfway between two 15-digit texts. The
+// oracle: plain decimal of at most 15 digits with no trailing zeros, reading back as v - k rounded
+// to 15 digits by printf.
+TEST(PinDimensionRule, BIsTheSameVMinusKTo15SignificantDigits) {
+    const std::regex plain("[1-9][0-9]*(\\.[0-9]*[1-9])?");
+    std::mt19937_64 generator(20'261'207);
+    double lower = calc::kSmallestDiameter;
+    for (const calc::PinDimensionRow& row : calc::kPinDimensionTable) {
+        std::uniform_real_distribution<double> uniform(lower, row.upperBound);
+        double above = lower;
+        double below = row.upperBound;
+        for (int i = 0; i < 20'000; ++i) {
+            const double v = i < 100   ? above = std::nextafter(above, 100.0)
+                             : i < 200 ? below = std::nextafter(below, 0.0)
+                                       : uniform(generator);
+            const bool exact = i < 200 || i % 4 == 0;
+            const int digits = exact ? 17 : 13 + i % 4 - (v < 10 ? 0 : 1); // after the point
+            char text[40];
+            const int length = std::snprintf(text, sizeof text, exact ? "%.*g" : "%.*f", digits, v);
+            text[length - 1] = !exact && i % 4 == 2 ? '5' : text[length - 1];
+
+            const calc::PinDimensionOutcome outcome =
+                ComputePinDimensions(std::u16string(text, text + length));
+            const std::string B(outcome.BText().begin(), outcome.BText().end());
+            char rounded[32];
+            std::snprintf(rounded, sizeof rounded, "%.14e", std::strtod(text, nullptr) - row.k);
+            ASSERT_TRUE(std::regex_match(B, plain) &&
+                        std::count_if(B.begin(), B.end(), ::isdigit) <= 15)
+                << text << " gives " << B;
+            ASSERT_EQ(std::strtod(B.c_str(), nullptr), std::strtod(rounded, nullptr)) << text;
         }
-        // For B from 2.5 to 45, %.15g is plain decimal with the nearest 15 significant digits.
-        char shown[32];
-        const int length =
-            std::snprintf(shown, sizeof shown, "%d %.15g", 2 + row, d2 - kTakenOff[row]);
-        const std::u16string text = Text17(d2);
-        ASSERT_EQ(Shown(ComputePinDimensions(text)), std::u16string(shown, shown + length))
-            << testing::PrintToString(text);
+        lower = row.upperBound;
     }
 }
 

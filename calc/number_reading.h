@@ -14,7 +14,8 @@ namespace calc {
 //     and exponent digits;
 //   - or, with no sign, "&H" and hexadecimal digits or "&O" and octal digits (either letter
 //     case), a whole number below 2^64.
-// The full-width digits, "．", "＋" and "－" count as their ASCII twins.
+// The full-width digits, "．", "＋" and "－" that a Chinese input method types in full-width mode
+// count as their ASCII twins.
 // The value is the double nearest to the number read; a number nearer to zero than the smallest
 // double reads as zero. Anything else, including a number too large for a double, gives no value.
 std::optional<double> ReadStrictNumber(std::u16string_view text);
