@@ -22,15 +22,14 @@ using design::ToleranceGrade;
 using design::TwoPinInput;
 
 // D1, ES1, EI1, D2, ES2, EI2, L, δLD, δLd as typed.
-TwoPinInput Input(std::vector<std::u16string> t, RoundPinZone zone = RoundPinZone::G6,
+TwoPinInput Input(const std::vector<std::u16string>& t, RoundPinZone zone = RoundPinZone::G6,
                   ToleranceGrade grade = ToleranceGrade::IT6) {
     return {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], zone, grade};
 }
 
 // Two φ12H7 holes 80 ± 0.05 apart, δLd left to its default.
-TwoPinInput EqualHoles() {
-    return Input({u"12", u"+0.018", u"0", u"12", u"+0.018", u"0", u"80", u"0.05", u""});
-}
+const std::vector<std::u16string> kEqualHoles{u"12", u"+0.018", u"0",    u"12", u"+0.018",
+                                              u"0",  u"80",     u"0.05", u""};
 
 std::vector<std::u16string> Values(const design::DesignOutcome& outcome) {
     std::vector<std::u16string> values;
@@ -52,7 +51,7 @@ TEST(TwoPinDesign, HandCheckedExamplesStepByStep) {
         // exact 12 - √(144 - 4·(0.252 + 0.003969)) = 12 - 11.957262 = 0.042738.
         // d2max 11.958, d2min 11.958 - 0.011 = 11.947, X2max 12.018 - 11.947 = 0.071.
         // t = (0.035 + 0.071)/160 = 0.0006625: Δα 136.650″, 2Δα 273.301″.
-        {EqualHoles(),
+        {Input(kEqualHoles),
          {u"80 ± 0.016", u"φ12 -0.006/-0.017", u"0.006", u"0.035", u"4", u"10", u"0.063", u"0.042",
           u"0.043", u"11.958", u"11.947", u"φ12 -0.042/-0.053", u"0.071", u"0.035", u"±0°02′16.7″",
           u"0°04′33.3″"}},
@@ -107,62 +106,47 @@ TEST(TwoPinDesign, StopsWhereTheRoundPinAbsorbsTheDistanceError) {
         u"<G>-0.002\n<H>\n");
 }
 
-TEST(TwoPinDesign, RejectsTheFirstFieldAtFault) {
+TEST(TwoPinDesign, RejectsTheFieldAtFault) {
+    using enum DesignField;
+    using enum RejectionReason;
+    // Hole 1 is φ50 here: a lower deviation above 0 takes D1min out of the tables.
+    std::vector<std::u16string> typed = kEqualHoles;
+    typed[0] = u"50";
     const struct {
-        std::vector<std::pair<DesignField, std::u16string>> typed;
-        DesignRejection rejection;
+        DesignField field;
+        std::u16string text;
+        RejectionReason reason;
     } rows[] = {
-        {{{DesignField::Hole1Diameter, u""}}, {DesignField::Hole1Diameter, RejectionReason::Empty}},
-        {{{DesignField::Hole1Diameter, u"12mm"}},
-         {DesignField::Hole1Diameter, RejectionReason::NotNumeric}},
-        {{{DesignField::Hole1Diameter, u"2.99"}},
-         {DesignField::Hole1Diameter, RejectionReason::OutOfRange}},
-        {{{DesignField::Hole2Diameter, u"50.01"}, {DesignField::CentreDistance, u"x"}},
-         {DesignField::Hole2Diameter, RejectionReason::OutOfRange}},
-        {{{DesignField::Hole1UpperDeviation, u"18"}},
-         {DesignField::Hole1UpperDeviation, RejectionReason::OutOfRange}},
-        {{{DesignField::Hole2LowerDeviation, u" "}},
-         {DesignField::Hole2LowerDeviation, RejectionReason::NotNumeric}},
-        {{{DesignField::Hole1LowerDeviation, u"0.019"}},
-         {DesignField::Hole1LowerDeviation, RejectionReason::LowerAboveUpper}},
-        {{{DesignField::Hole2LowerDeviation, u"0.019"}},
-         {DesignField::Hole2LowerDeviation, RejectionReason::LowerAboveUpper}},
-        {{{DesignField::Hole1Diameter, u"50"},
-          {DesignField::Hole1UpperDeviation, u"0.05"},
-          {DesignField::Hole1LowerDeviation, u"0.025"}},
-         {DesignField::Hole1LowerDeviation, RejectionReason::OutOfRange}},
-        {{{DesignField::CentreDistance, u"12"}},
-         {DesignField::CentreDistance, RejectionReason::HolesOverlap}},
-        {{{DesignField::CentreDistanceTolerance, u"-0.01"}},
-         {DesignField::CentreDistanceTolerance, RejectionReason::OutOfRange}},
-        {{{DesignField::PinDistanceTolerance, u"0.0501"}},
-         {DesignField::PinDistanceTolerance, RejectionReason::AboveCentreDistanceTolerance}},
-        {{{DesignField::CentreDistanceTolerance, u"5"}},
-         {DesignField::CentreDistanceTolerance, RejectionReason::NoRelievedPinFits}},
+        {Hole1Diameter, u"", Empty},
+        {Hole1Diameter, u"50mm", NotNumeric},
+        {Hole1Diameter, u"2.99", OutOfRange},
+        {Hole2Diameter, u"50.01", OutOfRange},
+        {Hole1UpperDeviation, u"18", OutOfRange},
+        {Hole2LowerDeviation, u" ", NotNumeric},
+        {Hole1LowerDeviation, u"0.019", LowerAboveUpper},
+        {Hole1LowerDeviation, u"0.001", OutOfRange},
+        {Hole2LowerDeviation, u"0.019", LowerAboveUpper},
+        {CentreDistance, u"31", HolesOverlap},
+        {CentreDistanceTolerance, u"-0.01", OutOfRange},
+        {CentreDistanceTolerance, u"5", NoRelievedPinFits},
+        {PinDistanceTolerance, u"0.0501", AboveCentreDistanceTolerance},
     };
     for (const auto& row : rows) {
-        TwoPinInput input = EqualHoles();
-        std::u16string* texts[] = {
-            &input.hole1Diameter,  &input.hole1UpperDeviation,     &input.hole1LowerDeviation,
-            &input.hole2Diameter,  &input.hole2UpperDeviation,     &input.hole2LowerDeviation,
-            &input.centreDistance, &input.centreDistanceTolerance, &input.pinDistanceTolerance};
-        for (const auto& [field, text] : row.typed) {
-            *texts[int(field)] = text;
-        }
-        const auto outcome = design::DesignTwoPinLocation(input);
-        ASSERT_EQ(outcome.index(), 1u) << int(row.rejection.field);
-        EXPECT_EQ(std::get<1>(outcome), row.rejection);
+        std::vector<std::u16string> texts = typed;
+        texts[static_cast<std::size_t>(row.field)] = row.text;
+        const auto outcome = design::DesignTwoPinLocation(Input(texts));
+        ASSERT_EQ(outcome.index(), 1u) << static_cast<int>(row.field);
+        EXPECT_EQ(std::get<1>(outcome), (DesignRejection{row.field, row.reason}));
     }
     // The bounds themselves pass: δLd equal to δLD, L just beyond (D1 + D2) / 2.
-    TwoPinInput input = EqualHoles();
-    input.pinDistanceTolerance = u"0.05";
-    input.centreDistance = u"12.001";
-    EXPECT_EQ(design::DesignTwoPinLocation(input).index(), 0u);
+    typed[6] = u"31.001";
+    typed[8] = u"0.05";
+    EXPECT_EQ(design::DesignTwoPinLocation(Input(typed)).index(), 0u);
 }
 
 TEST(TwoPinDesign, TotalTolerancesTypedAsHalfTolerancesShowInX2min) {
     // ±0.05 and ±0.016 typed as 0.1 and 0.032: a = 0.129 and X2min 1.032/12 = 0.086, not 0.042.
-    TwoPinInput input = EqualHoles();
+    TwoPinInput input = Input(kEqualHoles);
     input.centreDistanceTolerance = u"0.1";
     input.pinDistanceTolerance = u"0.032";
     EXPECT_EQ(Values(design::DesignTwoPinLocation(input))[7], u"0.086");
