@@ -15,7 +15,7 @@ std::u16string FormatDeviation(double mm);
 std::u16string FormatDiameter(double basic, double upperDeviation, double lowerDeviation);
 
 // A non-negative angle in degrees as degrees, minutes and seconds to the nearest 0.1″, a
-// rounding to 60″ carried into the minutes: "0°02′16.6″".
+// rounding to 60″ carried into the minutes: "0°02′16.7″".
 std::u16string FormatAngle(double degrees);
 
 } // namespace design

@@ -25,7 +25,7 @@ enum class ResultId {
     RelievedPin,    // d2, "φ12 -0.042/-0.053"
     X2Max,
     Hole1Displacement, // X1max once more, as a locating error
-    AngularError,      // "±0°02′16.6″"
+    AngularError,      // "±0°02′16.7″"
     TotalAngularError, // 2Δα
 };
 
