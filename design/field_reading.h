@@ -2,7 +2,6 @@
 
 #include "design/design_outcome.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
