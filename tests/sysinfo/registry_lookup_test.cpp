@@ -1,8 +1,8 @@
 // The registry value reader and the System Information launcher on the in-memory registry, whose
 // keys grant reading only, as HKEY_LOCAL_MACHINE does to a standard user.
-#include "ui/about/get_key_value.h"
-#include "ui/about/memory_registry.h"
-#include "ui/about/start_sys_info.h"
+#include "sysinfo/get_key_value.h"
+#include "sysinfo/start_sys_info.h"
+#include "tests/support/memory_registry.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -11,6 +11,9 @@
 
 namespace sysinfo {
 namespace {
+
+using namespace platform;
+using support::MemoryRegistry;
 
 using namespace std::string_literals;
 const auto rowName = [](const auto& info) { return std::string(info.param.name); };
@@ -57,6 +60,7 @@ TEST_P(SysInfoReader, ReadsValueAsText) {
     std::u16string text = u"abc";
     EXPECT_EQ(GetKeyValue(registry, hkeyLocalMachine, key, "Value", text), row.expectedResult);
     EXPECT_EQ(text, row.expectedText);
+    EXPECT_EQ(registry.openKeyCount(), 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SysInfoReader, testing::ValuesIn(readerRows), rowName);
@@ -105,7 +109,8 @@ TEST_P(SysInfoLauncher, FollowsTheDecisionTable) {
     };
     store("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", GetParam().pathValue);
     store("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", GetParam().folderValue);
-    StartSysInfo(registry, *this, [this](std::u16string_view message) { log += message; });
+    StartSysInfo([&] { return registeredViewer(registry, *this); }, *this,
+                 [this](std::u16string_view message) { log += message; });
     EXPECT_EQ(log, GetParam().expected);
 }
 

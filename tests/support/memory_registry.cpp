@@ -1,37 +1,24 @@
-#include "ui/about/memory_registry.h"
+#include "tests/support/memory_registry.h"
 
 #include <algorithm>
 
-namespace sysinfo {
+namespace support {
 
-namespace {
-
-std::string foldCase(std::string text) {
-    std::ranges::transform(text, text.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return text;
-}
-
-} // namespace
-
-MemoryRegistry::KeyId MemoryRegistry::keyId(RootKey root, const std::string& subKey) {
-    return {root, foldCase(subKey)};
-}
+using namespace platform;
 
 void MemoryRegistry::addKey(RootKey root, const std::string& subKey, AccessMask grantedRights) {
-    keys_[keyId(root, subKey)].grantedRights = grantedRights;
+    keys_[{root, subKey}].grantedRights = grantedRights;
 }
 
 void MemoryRegistry::setValue(RootKey root, const std::string& subKey, const std::string& valueName,
                               ValueType type, std::vector<std::byte> data) {
-    auto [entry, added] = keys_.try_emplace(keyId(root, subKey), Key{keyRead, {}});
-    entry->second.values[foldCase(valueName)] = Value{type, std::move(data)};
+    auto [entry, added] = keys_.try_emplace({root, subKey}, Key{keyRead, {}});
+    entry->second.values[valueName] = Value{type, std::move(data)};
 }
 
 RegStatus MemoryRegistry::openKey(RootKey root, const std::string& subKey, AccessMask access,
                                   KeyHandle& key) {
-    const auto entry = keys_.find(keyId(root, subKey));
+    const auto entry = keys_.find({root, subKey});
     if (entry == keys_.end()) {
         return regFileNotFound;
     }
@@ -39,7 +26,7 @@ RegStatus MemoryRegistry::openKey(RootKey root, const std::string& subKey, Acces
         return regAccessDenied;
     }
     key = ++lastHandle_;
-    openKeys_.emplace(key, OpenKey{&entry->second, access});
+    openKeys_.emplace(key, &entry->second);
     return regSuccess;
 }
 
@@ -49,12 +36,8 @@ RegStatus MemoryRegistry::queryValue(KeyHandle key, const std::string& valueName
     if (open == openKeys_.end()) {
         return regInvalidHandle;
     }
-    if ((open->second.access & keyQueryValue) == 0) {
-        return regAccessDenied;
-    }
-    const auto& values = open->second.key->values;
-    const auto value = values.find(foldCase(valueName));
-    if (value == values.end()) {
+    const auto value = open->second->values.find(valueName);
+    if (value == open->second->values.end()) {
         return regFileNotFound;
     }
     const auto& bytes = value->second.data;
@@ -72,4 +55,4 @@ RegStatus MemoryRegistry::closeKey(KeyHandle key) noexcept {
     return openKeys_.erase(key) == 1 ? regSuccess : regInvalidHandle;
 }
 
-} // namespace sysinfo
+} // namespace support
