@@ -1,7 +1,7 @@
 #include "ui/about/pin_about.h"
 
 #include "app/window_system.h"
-#include "ui/about/start_sys_info.h"
+#include "sysinfo/start_sys_info.h"
 #include "ui_pin_about.h"
 
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ void showUnavailable(std::u16string_view message) {
 } // namespace
 
 void startSystemInformation() {
-    sysinfo::StartSysInfo(sysinfo::systemRegistry(), sysinfo::systemPrograms(), showUnavailable);
+    sysinfo::StartSysInfo(sysinfo::systemViewer, platform::systemPrograms(), showUnavailable);
 }
 
 PinAbout::PinAbout(QWidget* parent, SysInfoLauncher startSysInfo)

@@ -1,4 +1,4 @@
-#include "ui/about/ansi_text.h"
+#include "platform/ansi_text.h"
 
 #include <bit>
 #include <cerrno>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <type_traits>
 
-namespace sysinfo {
+namespace platform {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::u16string decodeAnsi(std::string_view bytes) {
     return text;
 }
 
-} // namespace sysinfo
+} // namespace platform

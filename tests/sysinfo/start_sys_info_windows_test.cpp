@@ -2,7 +2,7 @@
 // sets and deletes the launcher's two registry values. Our fake viewer stands as MSINFO32.EXE in a
 // folder whose name holds a blank and Chinese text, which the registry hands back in code page
 // 936; a decoy "My.exe" stands where an unquoted command line would be searched first.
-#include "ui/about/start_sys_info.h"
+#include "sysinfo/start_sys_info.h"
 
 #include <filesystem>
 #include <fstream>
@@ -81,7 +81,7 @@ TEST_P(SysInfoOnWindows, StartsOnlyTheRegisteredViewer) {
     }
     std::vector<std::u16string> messages;
 
-    StartSysInfo(systemRegistry(), systemPrograms(),
+    StartSysInfo(systemViewer, platform::systemPrograms(),
                  [&messages](std::u16string_view message) { messages.emplace_back(message); });
 
     EXPECT_EQ(messages, row.expectedStart ? std::vector<std::u16string>{}

@@ -1,24 +1,21 @@
-// The registry value reader and the System Information launcher on the in-memory registry, whose
-// keys grant reading only, as HKEY_LOCAL_MACHINE does to a standard user.
-#include "ui/about/get_key_value.h"
-#include "ui/about/memory_registry.h"
-#include "ui/about/start_sys_info.h"
+// The registry value reader, and the launcher with the Windows lookup of the viewer, on the
+// in-memory registry, whose keys grant reading only, as HKEY_LOCAL_MACHINE does to a standard user.
+#include "sysinfo/get_key_value.h"
+#include "sysinfo/start_sys_info.h"
+#include "tests/support/memory_registry.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace sysinfo {
 namespace {
 
+using namespace platform;
+using support::MemoryRegistry;
+
 using namespace std::string_literals;
 const auto rowName = [](const auto& info) { return std::string(info.param.name); };
-
-std::vector<std::byte> bytesOf(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const std::byte*>(text.data());
-    return {bytes, bytes + text.size()};
-}
 
 enum Stored { noKey, keyOnly, lockedKey, withValue };
 
@@ -50,13 +47,14 @@ TEST_P(SysInfoReader, ReadsValueAsText) {
     const std::string key = "SOFTWARE\\Kestrow reader test";
     MemoryRegistry registry;
     if (row.stored == withValue) {
-        registry.setValue(hkeyLocalMachine, key, "Value", row.type, bytesOf(row.data));
+        registry.setValue(hkeyLocalMachine, key, "Value", row.type, row.data);
     } else if (row.stored != noKey) {
         registry.addKey(hkeyLocalMachine, key, row.stored == lockedKey ? 0 : keyRead);
     }
     std::u16string text = u"abc";
     EXPECT_EQ(GetKeyValue(registry, hkeyLocalMachine, key, "Value", text), row.expectedResult);
     EXPECT_EQ(text, row.expectedText);
+    EXPECT_EQ(registry.openKeyCount(), 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SysInfoReader, testing::ValuesIn(readerRows), rowName);
@@ -100,12 +98,13 @@ TEST_P(SysInfoLauncher, FollowsTheDecisionTable) {
     MemoryRegistry registry;
     const auto store = [&](const char* key, const char* name, const char* path) {
         if (path) { // text as the registry holds it, with its terminator
-            registry.setValue(hkeyLocalMachine, key, name, regSz, bytesOf(path + "\0"s));
+            registry.setValue(hkeyLocalMachine, key, name, regSz, path + "\0"s);
         }
     };
     store("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", GetParam().pathValue);
     store("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", GetParam().folderValue);
-    StartSysInfo(registry, *this, [this](std::u16string_view message) { log += message; });
+    StartSysInfo([&] { return registeredViewer(registry, *this); }, *this,
+                 [this](std::u16string_view message) { log += message; });
     EXPECT_EQ(log, GetParam().expected);
 }
 

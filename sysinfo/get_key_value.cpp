@@ -1,12 +1,14 @@
-#include "ui/about/get_key_value.h"
+#include "sysinfo/get_key_value.h"
 
-#include "ui/about/ansi_text.h"
+#include "platform/ansi_text.h"
 
 #include <algorithm>
 #include <span>
 #include <string_view>
 
 namespace sysinfo {
+
+using namespace platform;
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The Windows registry through the ANSI functions of advapi32, so that key paths and value names
 // go to it, and text comes back, in the system's ANSI code page.
-#include "ui/about/registry.h"
+#include "platform/registry.h"
 
 #include <windows.h>
 
-namespace sysinfo {
+namespace platform {
 
 namespace {
 
@@ -51,4 +51,4 @@ Registry& systemRegistry() {
     return registry;
 }
 
-} // namespace sysinfo
+} // namespace platform

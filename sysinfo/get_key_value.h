@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/about/registry.h"
+#include "platform/registry.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace sysinfo {
 // in hexadecimal, most significant first. A value of any other type leaves `KeyVal` as it was.
 // Returns false, with `KeyVal` empty, when the key cannot be opened for reading or the value
 // cannot be read (missing, or longer than 1024 bytes); never throws for what it reads.
-bool GetKeyValue(Registry& registry, RootKey KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::u16string& KeyVal);
+bool GetKeyValue(platform::Registry& registry, platform::RootKey KeyRoot,
+                 const std::string& KeyName, const std::string& SubKeyRef, std::u16string& KeyVal);
 
 } // namespace sysinfo

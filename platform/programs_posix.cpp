@@ -1,5 +1,5 @@
 // Finding and starting programs on POSIX systems.
-#include "ui/about/programs.h"
+#include "platform/programs.h"
 
 #include <filesystem>
 #include <spawn.h>
@@ -9,7 +9,7 @@
 
 extern char** environ;
 
-namespace sysinfo {
+namespace platform {
 
 namespace {
 
@@ -49,4 +49,4 @@ Programs& systemPrograms() {
     return programs;
 }
 
-} // namespace sysinfo
+} // namespace platform

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-namespace sysinfo {
+namespace platform {
 
-// The few registry operations the value reader needs, with the Windows registry's own codes so
-// that the Windows backend passes them through unchanged.
+// The registry: open a key, read one of its values, close it. The codes are the Windows
+// registry's own, so that its backend passes them through unchanged.
 
 using RegStatus = std::int32_t; // 0 is success, anything else a Windows error code
 inline constexpr RegStatus regSuccess = 0;
@@ -21,15 +21,12 @@ using RootKey = std::uint32_t; // a predefined root key handle
 inline constexpr RootKey hkeyLocalMachine = 0x80000002;
 
 using AccessMask = std::uint32_t;
-inline constexpr AccessMask keyQueryValue = 0x0001;
 inline constexpr AccessMask keyRead = 0x20019;
 
 using ValueType = std::uint32_t;
 inline constexpr ValueType regSz = 1;
 inline constexpr ValueType regExpandSz = 2;
-inline constexpr ValueType regBinary = 3;
 inline constexpr ValueType regDword = 4;
-inline constexpr ValueType regMultiSz = 7;
 
 using KeyHandle = std::uintptr_t;
 
@@ -52,8 +49,8 @@ public:
     virtual RegStatus closeKey(KeyHandle key) noexcept = 0;
 };
 
-// The registry of the system the program runs on: the Windows registry on Windows; elsewhere an
-// empty stand-in, since no other system keeps the values the program looks for.
+// The registry of the system the program runs on: the Windows registry on Windows; elsewhere a
+// registry without a single key, since no other system has one.
 Registry& systemRegistry();
 
-} // namespace sysinfo
+} // namespace platform

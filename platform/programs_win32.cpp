@@ -1,10 +1,10 @@
 // Finding and starting programs on Windows.
-#include "ui/about/programs.h"
+#include "platform/programs.h"
 
 #include <system_error>
 #include <windows.h>
 
-namespace sysinfo {
+namespace platform {
 
 namespace {
 
@@ -45,4 +45,4 @@ Programs& systemPrograms() {
     return programs;
 }
 
-} // namespace sysinfo
+} // namespace platform

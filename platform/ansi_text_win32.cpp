@@ -1,8 +1,8 @@
-#include "ui/about/ansi_text.h"
+#include "platform/ansi_text.h"
 
 #include <windows.h>
 
-namespace sysinfo {
+namespace platform {
 
 std::u16string decodeAnsi(std::string_view bytes) {
     if (bytes.empty()) {
@@ -15,4 +15,4 @@ std::u16string decodeAnsi(std::string_view bytes) {
     return {text.begin(), text.begin() + length};
 }
 
-} // namespace sysinfo
+} // namespace platform

@@ -1,0 +1,12 @@
+#include "sysinfo/viewer.h"
+
+#include <cstdlib>
+
+namespace sysinfo {
+
+ViewerPath systemViewer() {
+    const char* searchPath = std::getenv("PATH");
+    return desktopViewer(searchPath ? searchPath : "");
+}
+
+} // namespace sysinfo

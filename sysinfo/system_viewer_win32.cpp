@@ -1,0 +1,9 @@
+#include "sysinfo/viewer.h"
+
+namespace sysinfo {
+
+ViewerPath systemViewer() {
+    return registeredViewer(platform::systemRegistry(), platform::systemPrograms());
+}
+
+} // namespace sysinfo
