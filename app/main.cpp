@@ -1,10 +1,12 @@
-#include "app/application.h"
-#include "app/window_system.h"
+#include "app/apply_identity.h"
 #include "ui/pin/pin.h"
+#include "ui/shell/application.h"
+#include "ui/shell/window_system.h"
 
 int main(int argc, char** argv) {
-    app::Application application(argc, argv);
+    ui::shell::Application application(argc, argv);
+    app::applyIdentity(application);
     ui::Pin pin;
-    app::showStartupWindow(pin);
+    ui::shell::showStartupWindow(pin);
     return application.exec();
 }

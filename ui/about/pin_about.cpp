@@ -1,29 +1,21 @@
 #include "ui/about/pin_about.h"
 
-#include "app/window_system.h"
 #include "sysinfo/start_sys_info.h"
+#include "ui/shell/window_system.h"
 #include "ui_pin_about.h"
 
 #include <QCoreApplication>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include <QIcon>
 #include <string_view>
 
 namespace ui {
 
 namespace {
 
-// The banner at its natural size, drawn sharp for the screen's pixel ratio.
+// The banner at its natural size, 94 x 300, from the image that suits the screen's scaling:
+// banner.png or, beside it, banner@2x.png.
 QPixmap bannerPicture(qreal pixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/about/banner.svg"));
-    const QSize naturalSize = renderer.defaultSize();
-    QPixmap picture(naturalSize * pixelRatio);
-    picture.setDevicePixelRatio(pixelRatio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(QPointF(), naturalSize));
-    return picture;
+    return QIcon(QStringLiteral(":/about/banner.png")).pixmap(QSize(94, 300), pixelRatio);
 }
 
 // The application's version, major.minor.revision, is set from its identity at start.
@@ -32,7 +24,7 @@ QString versionLine() {
 }
 
 void showUnavailable(std::u16string_view message) {
-    app::showMessage(QStringView(message).toString(), app::MessageStyle::OkOnly);
+    shell::showMessage(QStringView(message).toString(), shell::MessageStyle::OkOnly);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ void startSystemInformation();
 // The About dialog: the banner, the program's title, version, description and warning, with OK
 // and System Info. Each time it is shown it loads its texts anew, so one object serves every
 // opening:
-//     app::showModal(about, mainWindow);
+//     ui::shell::showModal(about, mainWindow);
 class PinAbout : public QDialog {
     Q_OBJECT
 public:

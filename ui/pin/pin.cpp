@@ -1,8 +1,8 @@
 #include "ui/pin/pin.h"
 
-#include "app/window_system.h"
 #include "calc/pin_dimensions.h"
 #include "ui/about/pin_about.h"
+#include "ui/shell/window_system.h"
 #include "ui_pin.h"
 
 #include <QKeyEvent>
@@ -17,14 +17,30 @@ namespace {
 
 using Outcome = calc::PinDimensionOutcome;
 
-// A title bar with system menu, close and minimize buttons, and no maximize button.
+// A title bar with system menu, close and minimize buttons, and no maximize button; on Windows a
+// fixed border that does not size.
 constexpr Qt::WindowFlags fixedWindowFlags =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The size of the boxes' and the b/B captions' Times New Roman: 19-pixel type at 96 dpi. The
 // form stores whole points only.
 constexpr qreal valueFontPointSize = 14.25;
+
+// The answer to each kind of rejected input; a computed outcome has none.
+QString rejectionMessage(Outcome::Kind kind) {
+    switch (kind) {
+    case Outcome::Kind::EmptyInput:
+        return QStringLiteral("您没有输入定位孔的直径！");
+    case Outcome::Kind::NotNumeric:
+        return QStringLiteral("您输入内孔直径不是数值型，请核对后重新输入！");
+    case Outcome::Kind::OutOfRange:
+        return QStringLiteral("您输入的内孔直径超出范围！");
+    case Outcome::Kind::Computed:
+        break;
+    }
+    return {};
+}
 
 bool isEnterKeyPress(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
@@ -100,7 +116,7 @@ void Pin::calculate() {
 void Pin::showRejection(const Outcome& outcome) {
     // The rejected text stays in the box while the message is shown; an empty box has nothing
     // to clear.
-    app::showMessage(QStringView(outcome.message()).toString(), app::MessageStyle::Critical);
+    shell::showMessage(rejectionMessage(outcome.kind()), shell::MessageStyle::Critical);
     if (outcome.kind() != Outcome::Kind::EmptyInput) {
         ui_->Text1->clear();
     }
@@ -118,7 +134,7 @@ void Pin::openAbout() {
     if (!about_) {
         about_ = std::make_unique<PinAbout>(this);
     }
-    app::showModal(*about_, *this);
+    shell::showModal(*about_, *this);
 }
 
 } // namespace ui

@@ -1,38 +1,16 @@
 // The About dialog as a user meets it: its texts at each opening, how it closes, the owner it
-// blocks and stands over, and System Info by Alt+S.
-#include "app/application.h"
-#include "app/window_system.h"
+// blocks and stands over, and System Info by its access key or by Enter.
+#include "tests/support/qt/qt_modal_watch.h"
+#include "tests/support/qt/qt_window_test.h"
 #include "ui/about/pin_about.h"
+#include "ui/shell/window_system.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QTest>
 #include <QWindow>
-#include <QtTest>
-#include <functional>
 
 namespace {
-
-// Calls `action` with the next modal `Window` once it is up, then closes the window; call it before
-// what opens the window. One that does not come up within five seconds fails the test.
-template <typename Window>
-void whenModalOpens(std::function<void(Window&)> action) {
-    // A repeating timer, not a wait: a window opened inside the wait would stall it.
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [=, ticks = 0]() mutable {
-        auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget());
-        const bool up = modal && modal->isActiveWindow();
-        if (!up && ++ticks < 500) {
-            return;
-        }
-        poll->deleteLater();
-        poll->stop();
-        QVERIFY2(up, "no modal window came up");
-        action(*modal);
-        modal->close();
-    });
-    poll->start(10);
-}
 
 enum class CloseBy { okClick, enter, esc, closeButton };
 
@@ -65,17 +43,11 @@ private slots:
         ui::PinAbout about(&owner_, [] {});
         for (const QPoint ownerAt : {QPoint(40, 40), QPoint(260, 170)}) {
             owner_.move(ownerAt);
-            whenModalOpens<ui::PinAbout>([&](ui::PinAbout& dialog) {
-                const auto text = [&](const char* label) {
-                    return dialog.findChild<QLabel*>(label)->text();
-                };
-                QCOMPARE(dialog.windowTitle(), QStringLiteral("关于Tovrel ")); // its blank included
-                QCOMPARE(text("lblTitle"), QStringLiteral("Tovrel 2005"));
-                QCOMPARE(text("lblVersion"), QStringLiteral("版本 1.0.0"));
-                QVERIFY(
-                    text("lblDescription")
-                        .startsWith("    本软件用于机床夹具设计中，定位削边销尺寸的参考计算。"));
-                QVERIFY(text("lblDisclaimer").startsWith("警告: "));
+            QStringList texts;
+            const ModalWatch watch([&](QWidget& dialog) {
+                for (const char* name : {"lblTitle", "lblVersion", "lblDescription"}) {
+                    texts << dialog.findChild<QLabel*>(name)->text().section(u'。', 0, 0);
+                }
                 QCOMPARE(QApplication::focusWidget(), dialog.findChild<QWidget*>("cmdOK"));
                 QCOMPARE(dialog.size(), QSize(479, 300));
                 const QPoint offCentre =
@@ -92,34 +64,45 @@ private slots:
                 }
                 QVERIFY(!dialog.isVisible());
             });
-            app::showModal(about, owner_);
+            ui::shell::showModal(about, owner_);
+            QCOMPARE(watch.description(), (QStringList{"ui::PinAbout", "关于Tovrel "}));
+            QCOMPARE(texts,
+                     (QStringList{"Tovrel 2005", "版本 1.0.0",
+                                  "    本软件用于机床夹具设计中，定位削边销尺寸的参考计算"}));
         }
         QTest::keyClick(owner_.windowHandle(), '7'); // the owner takes input again
         QCOMPARE(owner_.text(), QStringLiteral("7"));
         owner_.clear();
     }
 
-    // The real launcher: no viewer is registered on this platform, so it answers with its message.
-    void altSShowsUnavailableMessage() {
-        ui::PinAbout about(&owner_);
-        whenModalOpens<ui::PinAbout>([](ui::PinAbout& dialog) {
-            bool answered = false;
-            whenModalOpens<QMessageBox>([&](QMessageBox& box) {
-                QCOMPARE(box.text(), QStringLiteral("此时系统信息不可用"));
-                answered = true;
-            });
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-            QTRY_VERIFY(answered);
-            QCOMPARE(QApplication::activeModalWidget(), &dialog); // still open
+    void systemInfoStartsTheViewerAndStaysOpen_data() {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<int>("tabs"); // from OK, where the focus starts
+        QTest::newRow("Alt+S") << (Qt::AltModifier | Qt::Key_S) << 0;
+        QTest::newRow("Return on it") << QKeyCombination(Qt::Key_Return) << 1;
+        QTest::newRow("keypad Enter on it") << (Qt::KeypadModifier | Qt::Key_Enter) << 1;
+    }
+
+    void systemInfoStartsTheViewerAndStaysOpen() {
+        QFETCH(QKeyCombination, key);
+        QFETCH(int, tabs);
+        int started = 0;
+        ui::PinAbout about(&owner_, [&started] { ++started; });
+        const ModalWatch watch([&](QWidget& dialog) {
+            for (int tab = 0; tab < tabs; ++tab) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QTRY_COMPARE(started, 1);
+            QCOMPARE(QApplication::activeModalWidget(), &dialog);
         });
-        app::showModal(about, owner_);
+        ui::shell::showModal(about, owner_);
+        QCOMPARE(watch.description().value(0), QStringLiteral("ui::PinAbout"));
     }
 };
 
-int main(int argc, char** argv) {
-    app::Application application(argc, argv); // the program's fonts and icon
-    PinAboutTest test;
-    return QTest::qExec(&test, argc, argv);
+std::unique_ptr<QObject> makeWindowTest() {
+    return std::make_unique<PinAboutTest>();
 }
 
 #include "pin_about_test.moc"

@@ -1,89 +1,88 @@
-#include "app/application.h"
-#include "app/window_system.h"
+// The main window as the program shows it at start, driven by keys and clicks.
+#include "tests/support/qt/qt_modal_watch.h"
+#include "tests/support/qt/qt_window_test.h"
 #include "ui/pin/pin.h"
+#include "ui/shell/window_system.h"
 
-#include <QFontMetrics>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMetaEnum>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
-#include <QTimer>
 
-// The main window as the program shows it at start, driven by keys and clicks.
 class PinTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
         pin_ = std::make_unique<ui::Pin>();
-        app::showStartupWindow(*pin_);
+        ui::shell::showStartupWindow(*pin_);
         QVERIFY(QTest::qWaitForWindowActive(pin_.get()));
         input_ = find<QLineEdit>("Text1");
-    }
-
-    void controls_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QFont>("font");    // none: the window's own font
-        QTest::addColumn<QColor>("colour"); // invalid: the platform's colour
-        const QFont F1(QStringLiteral("宋体"), 9, QFont::Bold), F3(QStringLiteral("Arial"), 9);
-        QFont F2(QStringLiteral("Times New Roman"));
-        F2.setPointSizeF(14.25);
-        auto row = [](const char* name, const char* kind, const char* text, QRect twips,
-                      const QFont& font = QFont(QString()), const QColor& colour = {}) {
-            QTest::newRow(name) << kind << QString::fromUtf8(text) << twips << font << colour;
-        };
-        row("Frame1", "QGroupBox", "Tovrel", {4920, 120, 5295, 5415}, F1);
-        row("Command4", "QPushButton", "关于(&A)", {3960, 3240, 1095, 400});
-        row("Command3", "QPushButton", "刷新(&R)", {3960, 2280, 1095, 400});
-        row("Command2", "QPushButton", "退出(&Q)", {3960, 4320, 1095, 400});
-        row("Text2_1", "QLineEdit", "", {1680, 4320, 1455, 450}, F2);
-        row("Text2_0", "QLineEdit", "", {1680, 3240, 1455, 450}, F2);
-        row("Command1", "QPushButton", "计算(&C)", {3960, 1320, 1095, 400});
-        row("Text1", "QLineEdit", "", {1680, 1320, 1455, 450}, F2);
-        row("Label6_2", "QLabel", "(mm)", {3240, 4440, 495, 255}, F3);
-        row("Label6_1", "QLabel", "(mm)", {3240, 3360, 495, 255}, F3);
-        row("Label6_0", "QLabel", "(mm)", {3240, 1440, 495, 255}, F3);
-        row("Label5", "QLabel", "注意：3≤D2≤50，计算结果仅作为参考!", {240, 2160, 4095, 255}, F1,
-            QColor(255, 0, 0));
-        row("Label3_1", "QLabel", "B =", {960, 4440, 735, 375}, F2);
-        row("Label4", "QLabel", "计算结果：", {240, 2760, 1695, 255}, F1, QColor(0, 128, 0));
-        row("Label3_0", "QLabel", "b =", {960, 3360, 615, 255}, F2);
-        row("Label2", "QLabel", "定位孔直径D2：", {240, 1440, 1335, 255});
-        row("Label1", "QLabel", "请在下面方框中输入定位孔直径D2，然后点击计算按钮！",
-            {240, 600, 4935, 375});
-        row("Picture1", "ui::PinPicture", "", {120, 120, 4665, 5430});
-    }
-
-    void controls() {
-        QFETCH(QString, kind);
-        QFETCH(QString, text);
-        QFETCH(QRect, twips);
-        QFETCH(QFont, font);
-        QFETCH(QColor, colour);
-        QWidget* control = find(QTest::currentDataTag());
-        QVERIFY2(control && control->inherits(qPrintable(kind)), QTest::currentDataTag());
-        QCOMPARE(control->property(kind == "QGroupBox" ? "title" : "text").toString(), text);
-        // 15 twips are one pixel at 96 dpi; each figure rounded to nearest.
-        QCOMPARE(control->geometry(), QRect(twips.topLeft() / 15.0, twips.size() / 15.0));
-        // Controls without a font of their own keep the window's, not the bold one of Frame1.
-        QCOMPARE(control->font(), font.family().isEmpty() ? pin_->font() : font);
-        QCOMPARE(control->palette().color(QPalette::WindowText),
-                 colour.isValid() ? colour
-                                  : QApplication::palette(control).color(QPalette::WindowText));
-        if (auto* label = qobject_cast<QLabel*>(control)) {
-            // Each text fits its label on one line in the fonts the platform has.
-            QVERIFY((label->alignment() & Qt::AlignLeft) && label->autoFillBackground() &&
-                    label->wordWrap() &&
-                    QFontMetrics(label->font()).horizontalAdvance(text) <= label->width());
-        } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            QCOMPARE(box->alignment(), Qt::AlignCenter);
-            QCOMPARE(box->isReadOnly(), box != input_);
+        QTRY_COMPARE(QApplication::focusWidget(), input_);
+        pressed_.clear();
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+            connect(find<QPushButton>(name), &QPushButton::clicked, this,
+                    [this, name] { pressed_ << name; });
         }
+    }
+
+    // On one line, not cut at the top or bottom, in the face the system really chose for it.
+    void everyTextFitsItsControl() {
+        const int buttonMargin = pin_->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        for (QWidget* control : pin_->findChildren<QWidget*>()) {
+            QString text = control->property("text").toString().remove(u'&');
+            int room = control->width();
+            if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+                text = frame->title();
+            } else if (qobject_cast<QPushButton*>(control)) {
+                room -= 2 * buttonMargin;
+            } else if (!qobject_cast<QLabel*>(control)) {
+                continue;
+            }
+            const QFontMetrics metrics(control->font());
+            QVERIFY2(metrics.horizontalAdvance(text) <= room &&
+                         metrics.tightBoundingRect(text).height() <= control->height(),
+                     qPrintable(control->objectName()));
+        }
+    }
+
+    // "宋体", the window's font and the bold one of Frame1, Label4 and Label5.
+    void songFaceComesOutInAChineseFace() {
+        for (const char* name : {"Label1", "Label5"}) {
+            const QFont font = find(name)->font();
+            const QString face = QFontInfo(font).family();
+            QVERIFY2(QFontDatabase::writingSystems(face).contains(QFontDatabase::SimplifiedChinese),
+                     qPrintable(face));
+            QVERIFY(QFontMetrics(font).inFontUcs4(U'径'));
+        }
+    }
+
+    // Label5 reaches under Command3 and Label3(1) a pixel under Text2(1); the button and the box
+    // are drawn over them, and Label5's text ends before the button.
+    void controlsOverlapOnlyWhereTheFormMeansIt() {
+        QStringList overlaps;
+        for (QWidget* container : {static_cast<QWidget*>(pin_.get()), find("Frame1")}) {
+            const auto controls = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* a : controls) {
+                for (QWidget* b : controls) {
+                    const QRect shared = a->geometry() & b->geometry();
+                    if (a->objectName() < b->objectName() && !shared.isEmpty()) {
+                        overlaps << a->objectName() + "+" + b->objectName() + " under " +
+                                        container->childAt(shared.center())->objectName();
+                    }
+                }
+            }
+        }
+        overlaps.sort();
+        QCOMPARE(overlaps,
+                 (QStringList{"Command3+Label5 under Command3", "Label3_1+Text2_1 under Text2_1"}));
+        auto* note = find<QLabel>("Label5");
+        QVERIFY(note->x() + QFontMetrics(note->font()).horizontalAdvance(note->text()) <=
+                find("Command3")->x());
     }
 
     void tabAndShiftTabWalkTheFocusChain() {
@@ -97,6 +96,38 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget()->objectName(), chain.at(step));
         }
+    }
+
+    // Typing, deleting, pasting and cutting change nothing; selecting and copying work.
+    void readOutBoxesKeepTheirTextButCopyIt() {
+        QTest::keyClicks(input_, QStringLiteral("10"));
+        QTest::keyClick(input_, Qt::Key_Return);
+        for (const char* name : {"Text2_0", "Text2_1"}) {
+            auto* box = find<QLineEdit>(name);
+            const QString shown = box->text();
+            box->setFocus();
+            QApplication::clipboard()->setText(QStringLiteral("7"));
+            QTest::keyClicks(box, QStringLiteral("9"));
+            for (const QKeySequence::StandardKey key :
+                 {QKeySequence::Paste, QKeySequence::SelectAll, QKeySequence::Cut}) {
+                QTest::keySequence(box, key);
+            }
+            for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete}) {
+                QTest::keyClick(box, key);
+            }
+            QCOMPARE(box->text(), shown);
+            QTest::keySequence(box, QKeySequence::SelectAll);
+            QTest::keySequence(box, QKeySequence::Copy);
+            QCOMPARE(QApplication::clipboard()->text(), shown);
+        }
+        QCOMPARE(boxes(), (QStringList{"10", "4", "8"}));
+    }
+
+    void offersNoMaximize() {
+        QVERIFY(!(pin_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(pin_->windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
+        QCOMPARE(pin_->minimumSize(), pin_->maximumSize());
+        QCOMPARE(pin_->size(), QSize(689, 379));
     }
 
     // From the input box, which must not take the keys for itself.
@@ -113,11 +144,53 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Qt::Key, key);
         QFETCH(QString, opens);
-        QSignalSpy clicks(find<QPushButton>(qPrintable(button)), &QPushButton::clicked);
-        const auto watcher = watchModals();
+        const ModalWatch watch;
         QTest::keyClick(input_, key, Qt::AltModifier);
-        QTRY_COMPARE(clicks.count(), 1);
-        QCOMPARE(shown_.value(0), opens);
+        QTRY_COMPARE(pressed_, QStringList{button});
+        QCOMPARE(watch.description().value(0), opens);
+    }
+
+    // With "6" in the input box, Return or keypad Enter on a focused button presses it alone.
+    void enterOnAFocusedButtonPressesIt_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("opens");
+        const QStringList computed{"6", "2", "5.5"};
+        QTest::newRow("Calculate")
+            << "Command1" << QKeyCombination(Qt::Key_Return) << computed << "";
+        QTest::newRow("Refresh") << "Command3" << (Qt::KeypadModifier | Qt::Key_Enter)
+                                 << QStringList(3, QString()) << "";
+        QTest::newRow("About") << "Command4" << QKeyCombination(Qt::Key_Return)
+                               << QStringList{"6", "", ""} << "ui::PinAbout";
+    }
+
+    void enterOnAFocusedButtonPressesIt() {
+        QFETCH(QString, button);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, opens);
+        QTest::keyClicks(input_, QStringLiteral("6"));
+        find(qPrintable(button))->setFocus();
+        const ModalWatch watch;
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QCOMPARE(pressed_, QStringList{button});
+        QCOMPARE(watch.description().value(0), opens);
+        QCOMPARE(this->boxes(), boxes);
+    }
+
+    // Enter calculates and presses no button; the focus and the input stay, so Enter again
+    // gives the same result.
+    void enterInTheInputBoxCalculatesAgainAndAgain() {
+        QTest::keyClicks(input_, QStringLiteral("6"));
+        const ModalWatch watch;
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(input_, Qt::Key_Return);
+            QCOMPARE(boxes(), (QStringList{"6", "2", "5.5"}));
+            QCOMPARE(QApplication::focusWidget(), input_);
+        }
+        QCOMPARE(watch.description(), QStringList());
+        QCOMPARE(pressed_, QStringList());
     }
 
     // Also run at 200 % by a ctest entry of its own: the sharp drawing, not the small enlarged.
@@ -126,7 +199,6 @@ private slots:
         QCOMPARE(picture->contentsRect(), QRect(2, 2, 307, 358)); // inside a 2-pixel border
         const QImage shown =
             picture->grab(picture->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(shown != shown.copy(0, 0, 1, 1).scaled(shown.size())); // not blank
         const QImage drawing(picture->devicePixelRatio() == 2 ? ":/pin/pin@2x.png"
                                                               : ":/pin/pin.png");
         QCOMPARE(shown, drawing.convertToFormat(QImage::Format_RGB32));
@@ -162,12 +234,14 @@ private slots:
 
         input_->setFocus();
         input_->setText(input);
-        const auto watcher = watchModals();
+        QStringList whileShown;
+        const ModalWatch watch([&](QWidget&) { whileShown = boxes(); });
         trigger.key() == Qt::Key_unknown
             ? QTest::mouseClick(calculate, Qt::LeftButton)
             : QTest::keyClick(input_, trigger.key(), trigger.keyboardModifiers());
-        QCOMPARE(shown_, (QStringList{"QMessageBox", "Tovrel", "Critical", "Ok", message, input,
-                                      "4", "8"}));
+        QCOMPARE(watch.description(),
+                 (QStringList{"QMessageBox", "Tovrel", "Critical", "Ok", message}));
+        QCOMPARE(whileShown, (QStringList{input, "4", "8"}));
         QCOMPARE(boxes(), (QStringList{"", "4", "8"}));
         QCOMPARE(pin_->focusWidget(), input_);
 
@@ -187,28 +261,6 @@ private:
         return pin_->findChild<Control*>(QLatin1String(name));
     }
 
-    // While the returned timer lives, each modal window that shows is described in `shown_` (its
-    // class, caption, a box's icon, buttons and text, the window's boxes), then closed with Esc.
-    std::unique_ptr<QTimer> watchModals() {
-        shown_.clear();
-        auto poll = std::make_unique<QTimer>();
-        poll->callOnTimeout([this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                shown_ = QStringList{modal->metaObject()->className(), modal->windowTitle()};
-                if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                    shown_ << QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon())
-                           << QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(
-                                  box->standardButtons().toInt())
-                           << box->text();
-                }
-                shown_ += boxes();
-                QTest::keyClick(modal, Qt::Key_Escape);
-            }
-        });
-        poll->start(10);
-        return poll;
-    }
-
     // The texts of Text1, Text2(0) and Text2(1).
     QStringList boxes() {
         return {input_->text(), find<QLineEdit>("Text2_0")->text(),
@@ -217,14 +269,11 @@ private:
 
     std::unique_ptr<ui::Pin> pin_;
     QLineEdit* input_ = nullptr;
-    QStringList shown_;
+    QStringList pressed_; // the buttons pressed since the window opened, in order
 };
 
-// Under the program's own application object: its fonts, icon and handling of untrapped errors.
-int main(int argc, char** argv) {
-    app::Application application(argc, argv);
-    PinTest test;
-    return QTest::qExec(&test, argc, argv);
+std::unique_ptr<QObject> makeWindowTest() {
+    return std::make_unique<PinTest>();
 }
 
 #include "pin_test.moc"

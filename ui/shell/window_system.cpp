@@ -1,14 +1,12 @@
-#include "app/window_system.h"
-
-#include "app/identity.h"
+#include "ui/shell/window_system.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
-#include <QStyle>
+#include <QWindow>
 
-namespace app {
+namespace ui::shell {
 
 namespace {
 
@@ -22,27 +20,54 @@ QWidget* firstFocusableControl(QWidget& window) {
     return nullptr;
 }
 
+// Moves the window so that its frame, as far as the window system knows it now, stands centred
+// on its screen. A top-level widget's position is that of its frame.
+void centreFrameOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    QRect frame(QPoint(), window.size().grownBy(window.windowHandle()->frameMargins()));
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+// Where a window manager draws the frame, its size is known only once the window has been
+// framed, which is before its first exposure: centres the window again then, once.
+class CentreWhenFramed : public QObject {
+public:
+    explicit CentreWhenFramed(QWidget& window) : QObject(&window), window_(window) {
+        window.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            centreFrameOnScreen(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
 QMessageBox::Icon iconOf(MessageStyle style) {
     return style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
 }
 
 } // namespace
 
-QString applicationTitle() {
-    return QStringView(identity::title).toString();
-}
-
 void showMessage(const QString& prompt, MessageStyle style) {
-    QMessageBox box(iconOf(style), applicationTitle(), prompt, QMessageBox::Ok,
+    QMessageBox box(iconOf(style), QCoreApplication::applicationName(), prompt, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
 void showStartupWindow(QWidget& window) {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           screen->availableGeometry()));
+    // Windows knows the frame as soon as the native window exists.
+    window.winId();
+    centreFrameOnScreen(window);
+    new CentreWhenFramed(window);
     window.show();
     if (QWidget* first = firstFocusableControl(window)) {
         first->setFocus(Qt::OtherFocusReason);
@@ -63,4 +88,4 @@ void showModal(QDialog& dialog, QWidget& owner) {
     dialog.exec();
 }
 
-} // namespace app
+} // namespace ui::shell

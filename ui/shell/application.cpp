@@ -1,32 +1,13 @@
-#include "app/application.h"
+#include "ui/shell/application.h"
 
-#include "app/app_icon.h"
-#include "app/fonts.h"
-#include "app/identity.h"
-#include "app/window_system.h"
+#include "ui/shell/fonts.h"
+#include "ui/shell/window_system.h"
 
 #include <exception>
 
-namespace app {
-
-namespace {
-
-// major.minor.revision, as the About dialog shows it.
-QString versionText() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(identity::versionMajor)
-        .arg(identity::versionMinor)
-        .arg(identity::versionRevision);
-}
-
-} // namespace
+namespace ui::shell {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringView(identity::description).toString());
-    setOrganizationName(QStringView(identity::organization).toString());
-    setApplicationVersion(versionText());
-    setDesktopFileName(QStringView(identity::desktopFileName).toString());
-    setWindowIcon(applicationIcon());
     useChineseDialogFonts();
 }
 
@@ -51,4 +32,4 @@ void Application::reportUntrappedError(const QString& description) {
     exit(untrappedErrorExitStatus);
 }
 
-} // namespace app
+} // namespace ui::shell

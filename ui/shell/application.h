@@ -2,11 +2,11 @@
 
 #include <QApplication>
 
-namespace app {
+namespace ui::shell {
 
-// The program's QApplication. It carries the application identity and stops any exception that
-// escapes an event handler before it can unwind through the event loop: the error is reported
-// in a critical message box and the program ends with a non-zero exit status.
+// The program's QApplication. It uses the Simplified Chinese dialog font and stops any exception
+// that escapes an event handler before it can unwind through the event loop: the error is
+// reported in a critical message box and the program ends with a non-zero exit status.
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
@@ -22,4 +22,4 @@ private:
     bool reportingError_ = false;
 };
 
-} // namespace app
+} // namespace ui::shell

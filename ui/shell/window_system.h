@@ -8,7 +8,7 @@ class QWidget;
 // The few window-system operations whose behaviour the program relies on beyond what Qt says
 // plainly: how windows are first placed, how a modal window is shown over its owner, and the
 // message box that always carries the application title.
-namespace app {
+namespace ui::shell {
 
 // Values of the message-box style the handlers pass.
 enum class MessageStyle {
@@ -16,19 +16,16 @@ enum class MessageStyle {
     Critical = 16 // stop icon, OK button
 };
 
-// The application title as a QString, the caption of every message box.
-QString applicationTitle();
-
-// Shows a modal message box captioned with the application title over the active window and
-// returns when the user has dismissed it.
+// Shows a modal message box over the active window and returns when the user has dismissed it.
+// Its caption is the application title, the application's name as the start-up set it.
 void showMessage(const QString& prompt, MessageStyle style);
 
-// Shows the start-up window centred on its screen, modeless, with the focus on the first control
-// of its tab chain that takes the focus.
+// Shows the start-up window centred on its screen by its whole frame, title bar included,
+// modeless, with the focus on the first control of its tab chain that takes the focus.
 void showStartupWindow(QWidget& window);
 
 // Shows the dialog modally over its owner, centred over the owner wherever it stands now, and
 // returns once the dialog has been closed. The owner takes no input meanwhile.
 void showModal(QDialog& dialog, QWidget& owner);
 
-} // namespace app
+} // namespace ui::shell

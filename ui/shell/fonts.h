@@ -1,6 +1,6 @@
 #pragma once
 
-namespace app {
+namespace ui::shell {
 
 // Makes the window descriptions' Windows faces resolve to installed fonts of the same style:
 // "宋体" / "SimSun" to a Song-style CJK face where the system has no such family (fontconfig maps
@@ -8,4 +8,4 @@ namespace app {
 // 宋体 9 pt. "Times New Roman" and "Arial" are left to the system's metric aliases.
 void useChineseDialogFonts();
 
-} // namespace app
+} // namespace ui::shell

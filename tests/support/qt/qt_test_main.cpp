@@ -1,0 +1,13 @@
+// The main of every window test: the test runs under the program's own application object.
+#include "app/apply_identity.h"
+#include "tests/support/qt/qt_window_test.h"
+#include "ui/shell/application.h"
+
+#include <QTest>
+
+int main(int argc, char** argv) {
+    ui::shell::Application application(argc, argv);
+    app::applyIdentity(application);
+    const std::unique_ptr<QObject> test = makeWindowTest();
+    return QTest::qExec(test.get(), argc, argv);
+}
