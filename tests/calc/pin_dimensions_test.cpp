@@ -46,15 +46,18 @@ TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
     // Long runs of digits, their exponent making up for them.
     EXPECT_EQ(ComputePinDimensions(u"1" + zeros + u"e-399").BText(), u"8");
     EXPECT_EQ(ComputePinDimensions(u"0." + zeros + u"5e401").BText(), u"4.5");
-    // Too large for a double is no number; too near zero reads as zero.
+    // Too large for a double is no number, too near zero reads as zero: the exponent 9.3e18 is
+    // beyond 64 bits, and zeros before the 1 make no larger a number. "丸" is U+4E38, "8" in its
+    // low byte.
     const std::pair<calc::PinDimensionOutcome::Kind, std::vector<std::u16string>> rejected[] = {
         {EmptyInput, {u""}},
+        {NotNumeric, {u" ",   u"5mm", u"1e400", u"-1e400", u"1,,5",   u",5",     u"5,", u"1.2,5",
+                      u"&O8", u"&H",  u"&H-1",  u"+&H10",  u"1e",     u"1d2",    u".",  u"+-5",
+                      u"5 5", u"\t7", u"inf",   u"0x10",   u"１。５", u"１，５", u"丸", u"(5)"}},
         {NotNumeric,
-         {u" ",   u"5mm",   u"1e400",  u"-1e400", u"1" + zeros, u"1,,5",  u",5",
-          u"5,",  u"1.2,5", u"&O8",    u"&H",     u"&H-1",      u"+&H10", u"&H10000000000000000",
-          u"1e",  u"1d2",   u".",      u"+-5",    u"5 5",       u"\t7",   std::u16string(u"7\0", 2),
-          u"inf", u"0x10",  u"１。５", u"１，５", u"七",        u"(5)"}},
-        {OutOfRange, {u"2.99", u"-10", u"50.01", above(50), u".5", u"1e3", u"1e-400", u"－５"}}};
+         {u"1" + zeros, u"1e9300000000000000000", u"&H10000000000000000",
+          std::u16string(u"7\0", 2)}},
+        {OutOfRange, {u"2.99", u"50.01", above(50), u".5", u"1e-400", zeros + u"1e-399", u"－５"}}};
     for (const auto& [kind, texts] : rejected) {
         for (const std::u16string& text : texts) {
             EXPECT_EQ(ComputePinDimensions(text).kind(), kind) << testing::PrintToString(text);
@@ -62,16 +65,15 @@ TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
     }
 }
 
-// B against printf's 15 digits of v - k, v typed with 17 digits or with 16 ending in 5 (halfway
-// between two texts of B, where rounding twice goes wrong).
+// B against printf's 15 digits of v - k, v typed with a 5 in its 16th digit (halfway between two
+// texts of B, where rounding twice goes wrong) or its 15th or 17th.
 TEST(PinDimensionRule, BIsVMinusKTo15SignificantDigits) {
     std::mt19937_64 random(20'261'207);
     double lower = calc::kSmallestDiameter;
     for (const calc::PinDimensionRow& row : calc::kPinDimensionTable) {
         std::uniform_real_distribution<double> uniform(std::nextafter(lower, 99.0), row.upperBound);
         for (int i = 0; i < 4'000; ++i) {
-            std::u16string text = Printed(i % 2 ? "%.16e" : "%.15e", uniform(random));
-            text[16] = i % 2 ? text[16] : u'5';
+            const std::u16string text = Printed(i % 2 ? "%.13f5" : "%.14f5", uniform(random));
             const double v = std::stod(std::string(text.begin(), text.end()));
             EXPECT_EQ(ComputePinDimensions(text).BText(), Printed("%.15g", v - row.k)) << v;
         }
