@@ -125,7 +125,7 @@ TEST(TwoPinDesign, RejectsTheFieldAtFault) {
         texts[static_cast<std::size_t>(rejection.field)] = text;
         const DesignOutcome outcome = Design(texts);
         ASSERT_EQ(outcome.index(), 1u) << static_cast<int>(rejection.field);
-        EXPECT_EQ(std::get<1>(outcome), rejection);
+        EXPECT_EQ(std::get<1>(outcome), rejection) << text;
     }
     EXPECT_EQ(Design(typed).index(), 0u);
 }
