@@ -1,8 +1,8 @@
 #include "sysinfo/viewer.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
-#include <ranges>
 
 namespace sysinfo {
 
@@ -28,8 +28,10 @@ bool isExecutableFile(const fs::path& file) {
 
 ViewerPath desktopViewer(std::string_view searchPath) {
     for (const std::string_view name : desktopViewers) {
-        for (const auto folderText : std::views::split(searchPath, ':')) {
-            const fs::path folder(std::string_view(folderText.begin(), folderText.end()));
+        for (std::size_t start = 0; start <= searchPath.size();) {
+            const std::size_t end = std::min(searchPath.find(':', start), searchPath.size());
+            const fs::path folder(searchPath.substr(start, end - start));
+            start = end + 1;
             // A relative folder, the empty one included, would make the choice depend on the
             // current folder.
             if (folder.is_absolute() && isExecutableFile(folder / name)) {
