@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 // Each row: its name, the two viewers planted, the one started.
 const char* const desktopRows[][4] = {
     {"ListOrderBeforePathOrder", "a b/hardinfo", "hardinfo2", "hardinfo2"},
-    {"KinfocenterFirst", "a b/hardinfo", "kinfocenter", "kinfocenter"},
+    {"KinfocenterFirst", "hardinfo2", "kinfocenter", "kinfocenter"},
     {"FirstFolderOfPath", "a b/hardinfo", "hardinfo", "a b/hardinfo"},
 };
 
