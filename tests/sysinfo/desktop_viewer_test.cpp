@@ -1,102 +1,60 @@
-// The launcher on a system without a registry, starting programs of our own planted in two
-// folders of a search path of our own. A planted viewer notes the path it was started with.
+// The launcher on a system without a registry, finding our fake viewers planted in the two folders
+// of a search path of our own: "a b" and the one that holds it. Besides each row's viewers there
+// are, to be skipped, a folder "a b/kinfocenter" and a file "a b/hardinfo2" that may not be run,
+// and a decoy "a" that a shell would start for anything in "a b". A viewer notes the path it was
+// started as.
 #include "sysinfo/start_sys_info.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
+#include <stdexcept>
 #include <unistd.h>
-#include <vector>
 
-namespace sysinfo {
-namespace {
-
+using namespace sysinfo;
 namespace fs = std::filesystem;
 
-enum Kind { viewer, notExecutable, folder, notAProgram };
-
-struct Planted {
-    const char* path; // below the test's folder: "a/..." or "b/..."
-    Kind kind;
+// Each row: its name, the two viewers planted, the one started.
+const char* const desktopRows[][4] = {
+    {"ListOrderBeforePathOrder", "a b/hardinfo", "hardinfo2", "hardinfo2"},
+    {"KinfocenterFirst", "hardinfo2", "kinfocenter", "kinfocenter"},
+    {"FirstFolderOfPath", "a b/hardinfo", "hardinfo", "a b/hardinfo"},
 };
 
-struct DesktopRow {
-    const char* name;
-    std::vector<Planted> planted;
-    const char* expectedStart; // the planted viewer started, or none for the message
-};
-
-const DesktopRow desktopRows[] = {
-    {"ListOrderBeforePathOrder",
-     {{"a/hardinfo", viewer}, {"b/kinfocenter", viewer}},
-     "b/kinfocenter"},
-    {"FirstFolderOfPath", {{"a/hardinfo2", viewer}, {"b/hardinfo2", viewer}}, "a/hardinfo2"},
-    {"NotExecutableSkipped",
-     {{"a/kinfocenter", notExecutable}, {"b/hardinfo", viewer}},
-     "b/hardinfo"},
-    {"FolderSkipped", {{"a/kinfocenter", folder}, {"b/kinfocenter", viewer}}, "b/kinfocenter"},
-    {"NoneFound", {{"a/msinfo32", viewer}}, nullptr},
-    {"StartFails", {{"a/kinfocenter", notAProgram}, {"b/hardinfo", viewer}}, nullptr},
-};
-
-class SysInfoOnDesktops : public testing::TestWithParam<DesktopRow> {
-protected:
-    void TearDown() override { fs::remove_all(root); }
-
-    void plant(const Planted& planted) const {
-        const fs::path file = root / planted.path;
-        fs::create_directories(file.parent_path());
-        if (planted.kind == folder) {
-            fs::create_directory(file);
-        } else if (planted.kind == notAProgram) {
-            std::ofstream(file) << "no program\n";
-        } else {
-            fs::copy_file(FAKE_VIEWER, file);
-        }
-        fs::permissions(file, planted.kind == notExecutable ? fs::perms(0644) : fs::perms(0755));
-    }
-
-    const fs::path root = fs::temp_directory_path() /
-                          ("quarnest-viewers-" + std::to_string(getpid()) + "-" + GetParam().name);
+TEST(SysInfoOnDesktops, StartsTheFirstViewerFoundByItsWholePath) {
+    const fs::path root = fs::temp_directory_path() / ("quarnest-" + std::to_string(getpid()));
     const fs::path note = root / "started.txt";
-};
-
-TEST_P(SysInfoOnDesktops, StartsTheFirstViewerFound) {
-    const DesktopRow& row = GetParam();
-    for (const Planted& planted : row.planted) {
-        plant(planted);
-    }
     setenv("QUARNEST_VIEWER_NOTE", note.c_str(), 1);
-    const std::string searchPath = (root / "a").string() + ":" + (root / "b").string();
-    std::vector<std::u16string> messages;
-
-    StartSysInfo([&] { return desktopViewer(searchPath); }, platform::systemPrograms(),
-                 [&messages](std::u16string_view message) { messages.emplace_back(message); });
-
-    const std::vector<std::u16string> unavailable{u"此时系统信息不可用"};
-    ASSERT_EQ(messages, row.expectedStart ? std::vector<std::u16string>{} : unavailable);
-    if (!row.expectedStart) {
-        EXPECT_FALSE(fs::exists(note));
-        return;
+    for (const auto& [name, viewer, otherViewer, expectedStart] : desktopRows) {
+        SCOPED_TRACE(name);
+        fs::create_directories(root / "a b/kinfocenter");
+        std::ofstream(root / "a b/hardinfo2") << "may not be run\n";
+        for (const char* program : {"a", viewer, otherViewer}) {
+            fs::copy_file(FAKE_VIEWER, root / program);
+        }
+        StartSysInfo([&] { return desktopViewer((root / "a b").string() + ":" + root.string()); },
+                     platform::systemPrograms(),
+                     [](std::u16string_view) { ADD_FAILURE() << "showed a message"; });
+        for (int i = 0; i < 600 && !fs::exists(note); ++i) {
+            usleep(50'000);
+        }
+        std::string startedAs;
+        std::getline(std::ifstream(note), startedAs);
+        EXPECT_EQ(startedAs, (root / expectedStart).string());
+        fs::remove_all(root);
     }
-    for (int i = 0; i < 600 && !fs::exists(note); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::string startedAs;
-    std::getline(std::ifstream(note), startedAs);
-    EXPECT_EQ(startedAs, (root / row.expectedStart).string());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SysInfoOnDesktops, testing::ValuesIn(desktopRows),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SysInfoWithoutRegistry, FindsNoRegisteredViewer) {
-    EXPECT_EQ(registeredViewer(platform::systemRegistry(), platform::systemPrograms()),
-              std::nullopt);
+// No viewer, one that cannot be started, and a lookup that fails: each gets the message.
+TEST(SysInfoOnDesktops, FailuresGetTheMessage) {
+    const FindViewer failures[] = {[] { return desktopViewer("/nonexistent"); },
+                                   [] { return u"/nonexistent/kinfocenter"; },
+                                   []() -> ViewerPath { throw std::runtime_error("no PATH"); }};
+    for (const FindViewer& findViewer : failures) {
+        std::u16string message;
+        StartSysInfo(findViewer, platform::systemPrograms(),
+                     [&message](std::u16string_view shown) { message = shown; });
+        EXPECT_EQ(message, u"此时系统信息不可用");
+    }
 }
-
-} // namespace
-} // namespace sysinfo
