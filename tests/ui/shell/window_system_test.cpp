@@ -36,7 +36,7 @@ private slots:
                                     .arg(window.frameGeometry().y())
                                     .arg(window.frameGeometry().width())
                                     .arg(window.frameGeometry().height())
-                                    .arg(window.y() - window.frameGeometry().y())));
+                                    .arg(window.geometry().y() - window.frameGeometry().y())));
     }
 };
 
