@@ -21,6 +21,7 @@ private slots:
     void init() {
         pin_ = std::make_unique<ui::Pin>();
         ui::shell::showStartupWindow(*pin_);
+        pin_->activateWindow(); // as a click would, where a window manager holds the focus back
         QVERIFY(QTest::qWaitForWindowActive(pin_.get()));
         input_ = find<QLineEdit>("Text1");
         QTRY_COMPARE(QApplication::focusWidget(), input_);
@@ -170,6 +171,7 @@ private slots:
         const QImage gear = pin_->windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
         QVERIFY(gear.width() == 64 && qAlpha(gear.pixel(0, 0)) == 0 && qAlpha(gear.pixel(32, 8)));
         QTimer::singleShot(0, [this] { QTest::keyClick(input_, Qt::Key_Q, Qt::AltModifier); });
+        QTimer::singleShot(10'000, [] { QApplication::exit(1); }); // a press that went astray
         QCOMPARE(QApplication::exec(), 0);
     }
 
