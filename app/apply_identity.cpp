@@ -1,9 +1,11 @@
 #include "app/apply_identity.h"
 
 #include "app/identity.h"
+#include "ui/shell/pictures.h"
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QStringView>
 
 namespace app {
@@ -24,8 +26,8 @@ QIcon gearIcon() {
     const QString name = QStringView(identity::desktopFileName).toString();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 96}) {
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name),
-                     QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(ui::shell::readPng(
+            QStringLiteral(":/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(name))));
     }
     return icon;
 }

@@ -1,6 +1,8 @@
 // The yardstick for the calculator's start-up: the least a Chinese window needs, a Qt Widgets
-// window of the main window's size with one Chinese label and one line edit in a CJK face.
-// scripts/bench-startup runs it beside the calculator.
+// window of the main window's size with one Chinese label and one line edit in the calculator's
+// dialog face. scripts/bench-startup runs it beside the calculator.
+#include "ui/shell/fonts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 9));
+    ui::shell::useChineseDialogFonts();
     QWidget window;
     window.setWindowTitle(QStringLiteral("Start-up baseline"));
     window.setFixedSize(689, 379);

@@ -1,22 +1,17 @@
 #include "ui/about/pin_about.h"
 
 #include "sysinfo/start_sys_info.h"
+#include "ui/shell/pictures.h"
 #include "ui/shell/window_system.h"
 #include "ui_pin_about.h"
 
 #include <QCoreApplication>
-#include <QIcon>
+#include <QPixmap>
 #include <string_view>
 
 namespace ui {
 
 namespace {
-
-// The banner at its natural size, 94 x 300, from the image that suits the screen's scaling:
-// banner.png or, beside it, banner@2x.png.
-QPixmap bannerPicture(qreal pixelRatio) {
-    return QIcon(QStringLiteral(":/about/banner.png")).pixmap(QSize(94, 300), pixelRatio);
-}
 
 // The application's version, major.minor.revision, is set from its identity at start.
 QString versionLine() {
@@ -40,7 +35,8 @@ PinAbout::PinAbout(QWidget* parent, SysInfoLauncher startSysInfo)
     // A fixed dialog frame with the close button as its only title-bar button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    ui_->picIcon->setPixmap(bannerPicture(devicePixelRatioF()));
+    ui_->picIcon->setPixmap(QPixmap::fromImage(
+        shell::readPicture(QStringLiteral(":/about/banner"), devicePixelRatioF())));
     connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->cmdSysInfo, &QPushButton::clicked, this, [this] { startSysInfo_(); });
 }

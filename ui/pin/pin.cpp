@@ -53,6 +53,12 @@ bool isEnterKeyPress(const QEvent* event) {
 } // namespace
 
 Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Ui::Pin>()) {
+    // 宋体 has no bold face: Windows thickens the regular one for the form's bold 宋体. The
+    // controls inherit the regular face from the window, which keeps that look where a substitute
+    // has a bold face of its own and spares reading a second font file.
+    QFont regularFace = font();
+    regularFace.setStyleName(QStringLiteral("Regular"));
+    setFont(regularFace);
     ui_->setupUi(this);
     Text2 = {ui_->Text2_0, ui_->Text2_1};
     Label3 = {ui_->Label3_0, ui_->Label3_1};

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QFrame>
-#include <QIcon>
+#include <QImage>
 
 namespace ui {
 
@@ -17,7 +17,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QIcon drawing_;
+    QImage drawing_;
 };
 
 } // namespace ui

@@ -20,13 +20,15 @@ QWidget* firstFocusableControl(QWidget& window) {
     return nullptr;
 }
 
-// Moves the window so that its frame, as far as the window system knows it now, stands centred
-// on its screen. A top-level widget's position is that of its frame.
+// Places the window so that its frame, as far as the window system knows it now, stands centred
+// on its screen. The place is given for the client area: a window manager that has just framed
+// the window may still be telling Qt where the frame is.
 void centreFrameOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    QRect frame(QPoint(), window.size().grownBy(window.windowHandle()->frameMargins()));
+    const QMargins margins = window.windowHandle()->frameMargins();
+    QRect frame(QPoint(), window.size().grownBy(margins));
     frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    window.setGeometry(frame.marginsRemoved(margins));
 }
 
 // Where a window manager draws the frame, its size is known only once the window has been
@@ -38,8 +40,9 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
             centreFrameOnScreen(window_);
             deleteLater();
         }

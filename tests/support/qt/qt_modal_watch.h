@@ -13,8 +13,8 @@ class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QWidget&)> whileOpen = {});
 
-    // Class, caption and, for a message box, icon, buttons and text, of the window that came up;
-    // empty while none has.
+    // Class and caption and, for a message box, icon, buttons and text, of the window that came
+    // up; empty while none has.
     const QStringList& description() const { return description_; }
 
 private:
@@ -25,3 +25,6 @@ private:
     QTimer timer_;
     int ticksWithoutFocus_ = 0;
 };
+
+// Presses the keys of a sequence such as "Tab, Return", each where the focus is at that moment.
+void pressKeys(const QString& keys);
