@@ -111,9 +111,9 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
 TwoPinWindow::~TwoPinWindow() = default;
 
 bool TwoPinWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in any input calculates, whatever the modifiers; the key still reaches the input.
-    if (watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched)) &&
-        isEnterKeyPress(event)) {
+    // Only the inputs are watched. Enter in any of them calculates, whatever the modifiers; the key
+    // still reaches the input.
+    if (isEnterKeyPress(event)) {
         calculate();
     }
     return QWidget::eventFilter(watched, event);

@@ -6,10 +6,6 @@
 #include <memory>
 #include <vector>
 
-namespace design {
-struct DesignRejection;
-}
-
 namespace ui {
 
 namespace Ui {
