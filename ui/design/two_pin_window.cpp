@@ -1,0 +1,183 @@
+#include "ui/design/two_pin_window.h"
+
+#include "design/two_pin_design.h"
+#include "ui/design/two_pin_words.h"
+#include "ui/shell/window_system.h"
+#include "ui_two_pin_window.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QStyleFactory>
+#include <variant>
+
+namespace ui {
+
+namespace {
+
+using design::DesignField;
+using design::ResultId;
+using Form = Ui::TwoPinWindow;
+
+// As the main window: no maximize button, and on Windows a fixed border that does not size.
+constexpr Qt::WindowFlags fixedWindowFlags =
+    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+struct FieldControls {
+    DesignField field;
+    QLabel* Form::*label;
+    QLineEdit* Form::*box;
+};
+
+constexpr FieldControls fieldControls[] = {
+    {DesignField::Hole1Diameter, &Form::hole1DiameterLabel, &Form::hole1Diameter},
+    {DesignField::Hole1UpperDeviation, &Form::hole1UpperDeviationLabel, &Form::hole1UpperDeviation},
+    {DesignField::Hole1LowerDeviation, &Form::hole1LowerDeviationLabel, &Form::hole1LowerDeviation},
+    {DesignField::Hole2Diameter, &Form::hole2DiameterLabel, &Form::hole2Diameter},
+    {DesignField::Hole2UpperDeviation, &Form::hole2UpperDeviationLabel, &Form::hole2UpperDeviation},
+    {DesignField::Hole2LowerDeviation, &Form::hole2LowerDeviationLabel, &Form::hole2LowerDeviation},
+    {DesignField::CentreDistance, &Form::centreDistanceLabel, &Form::centreDistance},
+    {DesignField::CentreDistanceTolerance, &Form::centreDistanceToleranceLabel,
+     &Form::centreDistanceTolerance},
+    {DesignField::PinDistanceTolerance, &Form::pinDistanceToleranceLabel,
+     &Form::pinDistanceTolerance},
+};
+
+// Every result with a box; the stop where two round pins will do shows in Form::twoRoundPins.
+struct ResultControls {
+    ResultId id;
+    QLabel* Form::*label;
+    QLineEdit* Form::*box;
+};
+
+constexpr ResultControls resultControls[] = {
+    {ResultId::CentreDistance, &Form::centreDistanceResultLabel, &Form::centreDistanceResult},
+    {ResultId::RoundPin, &Form::roundPinResultLabel, &Form::roundPinResult},
+    {ResultId::X1Min, &Form::x1MinResultLabel, &Form::x1MinResult},
+    {ResultId::X1Max, &Form::x1MaxResultLabel, &Form::x1MaxResult},
+    {ResultId::LandWidth, &Form::landWidthResultLabel, &Form::landWidthResult},
+    {ResultId::CornerWidth, &Form::cornerWidthResultLabel, &Form::cornerWidthResult},
+    {ResultId::Compensation, &Form::compensationResultLabel, &Form::compensationResult},
+    {ResultId::X2MinHandbook, &Form::x2MinHandbookResultLabel, &Form::x2MinHandbookResult},
+    {ResultId::X2MinExact, &Form::x2MinExactResultLabel, &Form::x2MinExactResult},
+    {ResultId::RelievedPinMax, &Form::relievedPinMaxResultLabel, &Form::relievedPinMaxResult},
+    {ResultId::RelievedPinMin, &Form::relievedPinMinResultLabel, &Form::relievedPinMinResult},
+    {ResultId::RelievedPin, &Form::relievedPinResultLabel, &Form::relievedPinResult},
+    {ResultId::X2Max, &Form::x2MaxResultLabel, &Form::x2MaxResult},
+    {ResultId::Hole1Displacement, &Form::hole1DisplacementResultLabel,
+     &Form::hole1DisplacementResult},
+    {ResultId::AngularError, &Form::angularErrorResultLabel, &Form::angularErrorResult},
+    {ResultId::TotalAngularError, &Form::totalAngularErrorResultLabel,
+     &Form::totalAngularErrorResult},
+};
+
+std::u16string textOf(const QLineEdit* box) {
+    return box->text().toStdU16String();
+}
+
+bool isEnterKeyPress(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+TwoPinWindow::TwoPinWindow(QWidget* parent)
+    : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Form>()) {
+    ui_->setupUi(this);
+    for (const FieldControls& controls : fieldControls) {
+        (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
+        (ui_.get()->*controls.box)->installEventFilter(this);
+    }
+    for (const ResultControls& controls : resultControls) {
+        (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(controls.id));
+    }
+    ui_->roundPinZone->installEventFilter(this);
+    ui_->relievedPinGrade->installEventFilter(this);
+    // The main window's plain etched frames, drawn alike on every platform.
+    if (QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
+        frameStyle->setParent(this);
+        ui_->inputFrame->setStyle(frameStyle);
+        ui_->resultFrame->setStyle(frameStyle);
+    }
+    connect(ui_->calculate, &QPushButton::clicked, this, &TwoPinWindow::calculate);
+    connect(ui_->copyResults, &QPushButton::clicked, this, &TwoPinWindow::copyResults);
+    showResults({});
+}
+
+TwoPinWindow::~TwoPinWindow() = default;
+
+bool TwoPinWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Only the inputs are watched. Enter in any of them calculates, whatever the modifiers; the key
+    // still reaches the input.
+    if (isEnterKeyPress(event)) {
+        calculate();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TwoPinWindow::calculate() {
+    const design::TwoPinInput input{
+        textOf(ui_->hole1Diameter),
+        textOf(ui_->hole1UpperDeviation),
+        textOf(ui_->hole1LowerDeviation),
+        textOf(ui_->hole2Diameter),
+        textOf(ui_->hole2UpperDeviation),
+        textOf(ui_->hole2LowerDeviation),
+        textOf(ui_->centreDistance),
+        textOf(ui_->centreDistanceTolerance),
+        textOf(ui_->pinDistanceTolerance),
+        design::RoundPinZone(ui_->roundPinZone->currentIndex()),
+        design::ToleranceGrade(ui_->relievedPinGrade->currentIndex()),
+    };
+    const design::DesignOutcome outcome = design::DesignTwoPinLocation(input);
+    if (const auto* rejection = std::get_if<design::DesignRejection>(&outcome)) {
+        showRejection(*rejection);
+        return;
+    }
+    showResults(design::ListResults(std::get<design::TwoPinDesign>(outcome)));
+}
+
+void TwoPinWindow::showResults(std::vector<design::ResultLine> lines) {
+    for (const ResultControls& controls : resultControls) {
+        (ui_.get()->*controls.box)->clear();
+    }
+    ui_->twoRoundPins->clear();
+    for (const design::ResultLine& line : lines) {
+        if (line.id == ResultId::TwoRoundPins) {
+            ui_->twoRoundPins->setText(two_pin_words::resultLabel(line.id));
+        }
+        for (const ResultControls& controls : resultControls) {
+            if (controls.id == line.id) {
+                (ui_.get()->*controls.box)->setText(QString::fromStdU16String(line.value));
+            }
+        }
+    }
+    results_ = std::move(lines);
+    ui_->copyResults->setEnabled(!results_.empty());
+}
+
+void TwoPinWindow::showRejection(const design::DesignRejection& rejection) {
+    // Results beside input the user has changed since would belong to none of the input shown,
+    // and Copy would carry them off as if they did.
+    showResults({});
+    shell::showMessage(two_pin_words::rejectionMessage(rejection), shell::MessageStyle::Critical);
+    for (const FieldControls& controls : fieldControls) {
+        if (controls.field == rejection.field) {
+            QLineEdit* box = ui_.get()->*controls.box;
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+    }
+}
+
+void TwoPinWindow::copyResults() {
+    const auto label = [](ResultId id) { return two_pin_words::resultLabel(id).toStdU16String(); };
+    QApplication::clipboard()->setText(
+        QString::fromStdU16String(design::ComposeResultText(results_, label)));
+}
+
+} // namespace ui

@@ -1,0 +1,121 @@
+#include "ui/design/two_pin_words.h"
+
+namespace ui::two_pin_words {
+
+namespace {
+
+using design::DesignField;
+using design::ResultId;
+
+struct FieldWords {
+    const char16_t* name;   // as the messages name the field
+    const char16_t* symbol; // as the handbooks write it
+    char16_t accessKey;
+};
+
+FieldWords wordsOf(DesignField field) {
+    switch (field) {
+    case DesignField::Hole1Diameter:
+        return {u"孔1直径", u"D1", u'1'};
+    case DesignField::Hole1UpperDeviation:
+        return {u"孔1上偏差", u"ES1", u'E'};
+    case DesignField::Hole1LowerDeviation:
+        return {u"孔1下偏差", u"EI1", u'I'};
+    case DesignField::Hole2Diameter:
+        return {u"孔2直径", u"D2", u'2'};
+    case DesignField::Hole2UpperDeviation:
+        return {u"孔2上偏差", u"ES2", u'U'};
+    case DesignField::Hole2LowerDeviation:
+        return {u"孔2下偏差", u"EI2", u'W'};
+    case DesignField::CentreDistance:
+        return {u"两孔中心距", u"L", u'L'};
+    case DesignField::CentreDistanceTolerance:
+        return {u"孔距公差", u"±δLD", u'D'};
+    case DesignField::PinDistanceTolerance:
+        return {u"销距公差", u"±δLd", u'N'};
+    }
+    return {};
+}
+
+QString nameOf(DesignField field) {
+    return QString::fromUtf16(wordsOf(field).name);
+}
+
+bool isDeviation(DesignField field) {
+    return field == DesignField::Hole1UpperDeviation || field == DesignField::Hole1LowerDeviation ||
+           field == DesignField::Hole2UpperDeviation || field == DesignField::Hole2LowerDeviation;
+}
+
+} // namespace
+
+QString fieldLabel(DesignField field) {
+    const FieldWords words = wordsOf(field);
+    return QStringLiteral("%1 %2(&%3)：")
+        .arg(QString::fromUtf16(words.name), QString::fromUtf16(words.symbol),
+             QChar(words.accessKey));
+}
+
+QString resultLabel(ResultId id) {
+    switch (id) {
+    case ResultId::CentreDistance:
+        return QStringLiteral("销中心距 L±δLd (mm)：");
+    case ResultId::RoundPin:
+        return QStringLiteral("圆柱销直径 d1 (mm)：");
+    case ResultId::X1Min:
+        return QStringLiteral("孔1最小间隙 X1min (mm)：");
+    case ResultId::X1Max:
+        return QStringLiteral("孔1最大间隙 X1max (mm)：");
+    case ResultId::LandWidth:
+        return QStringLiteral("菱形销圆柱部分宽度 b (mm)：");
+    case ResultId::CornerWidth:
+        return QStringLiteral("菱形销总宽度 B (mm)：");
+    case ResultId::Compensation:
+        return QStringLiteral("补偿量 a (mm)：");
+    case ResultId::TwoRoundPins:
+        return QStringLiteral("a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销");
+    case ResultId::X2MinHandbook:
+        return QStringLiteral("孔2最小间隙 X2min=2ab/D2 (mm)：");
+    case ResultId::X2MinExact:
+        return QStringLiteral("X2min 按几何关系精确值 (mm)：");
+    case ResultId::RelievedPinMax:
+        return QStringLiteral("菱形销最大直径 d2max (mm)：");
+    case ResultId::RelievedPinMin:
+        return QStringLiteral("菱形销最小直径 d2min (mm)：");
+    case ResultId::RelievedPin:
+        return QStringLiteral("菱形销直径 d2 (mm)：");
+    case ResultId::X2Max:
+        return QStringLiteral("孔2最大间隙 X2max (mm)：");
+    case ResultId::Hole1Displacement:
+        return QStringLiteral("孔1中心位移误差 X1max (mm)：");
+    case ResultId::AngularError:
+        return QStringLiteral("转角误差 Δα：");
+    case ResultId::TotalAngularError:
+        return QStringLiteral("总转角误差 2Δα：");
+    }
+    return {};
+}
+
+QString rejectionMessage(const design::DesignRejection& rejection) {
+    const QString name = nameOf(rejection.field);
+    switch (rejection.reason) {
+    case design::RejectionReason::Empty:
+        return QStringLiteral("您没有输入%1！").arg(name);
+    case design::RejectionReason::NotNumeric:
+        return QStringLiteral("您输入的%1不是数值型，请核对后重新输入！").arg(name);
+    case design::RejectionReason::OutOfRange:
+        return isDeviation(rejection.field)
+                   ? QStringLiteral("您输入的%1超出范围，偏差请以mm为单位输入！").arg(name)
+                   : QStringLiteral("您输入的%1超出范围！").arg(name);
+    case design::RejectionReason::LowerAboveUpper:
+        return QStringLiteral("您输入的%1大于上偏差，请核对后重新输入！").arg(name);
+    case design::RejectionReason::AboveCentreDistanceTolerance:
+        return QStringLiteral("您输入的%1大于孔距公差，请核对后重新输入！").arg(name);
+    case design::RejectionReason::HolesOverlap:
+        return QStringLiteral("您输入的%1太小，两孔重叠，请核对后重新输入！").arg(name);
+    case design::RejectionReason::NoRelievedPinFits:
+        return QStringLiteral("您输入的%1太大，菱形销无法装入孔2，请核对后重新输入！").arg(name);
+    }
+    return {};
+}
+
+} // namespace ui::two_pin_words

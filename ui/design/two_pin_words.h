@@ -1,0 +1,23 @@
+#pragma once
+
+#include "design/design_input.h"
+#include "design/design_outcome.h"
+#include "design/result_list.h"
+
+#include <QString>
+
+// Every Chinese word the two-pin design window shows for the design's fields, results and
+// rejections, in one table each.
+namespace ui::two_pin_words {
+
+// The caption of a typed field, with its access key: "孔1直径 D1(&1)：".
+QString fieldLabel(design::DesignField field);
+
+// The caption of a result, also the start of its line in the copied text: "孔1最小间隙 X1min
+// (mm)："; for the stop where two round pins will do, the conclusion itself.
+QString resultLabel(design::ResultId id);
+
+// The answer to a rejected field, in the main window's manner: "您输入的孔1直径超出范围！".
+QString rejectionMessage(const design::DesignRejection& rejection);
+
+} // namespace ui::two_pin_words
