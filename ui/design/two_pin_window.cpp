@@ -7,7 +7,6 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QStyleFactory>
 #include <variant>
 
 namespace ui {
@@ -17,11 +16,6 @@ namespace {
 using design::DesignField;
 using design::ResultId;
 using Form = Ui::TwoPinWindow;
-
-// As the main window: no maximize button, and on Windows a fixed border that does not size.
-constexpr Qt::WindowFlags fixedWindowFlags =
-    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 struct FieldControls {
     DesignField field;
@@ -86,7 +80,7 @@ bool isEnterKeyPress(const QEvent* event) {
 } // namespace
 
 TwoPinWindow::TwoPinWindow(QWidget* parent)
-    : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Form>()) {
+    : QWidget(parent, shell::fixedWindowFlags), ui_(std::make_unique<Form>()) {
     ui_->setupUi(this);
     for (const FieldControls& controls : fieldControls) {
         (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
@@ -97,12 +91,7 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     }
     ui_->roundPinZone->installEventFilter(this);
     ui_->relievedPinGrade->installEventFilter(this);
-    // The main window's plain etched frames, drawn alike on every platform.
-    if (QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
-        frameStyle->setParent(this);
-        ui_->inputFrame->setStyle(frameStyle);
-        ui_->resultFrame->setStyle(frameStyle);
-    }
+    shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});
     connect(ui_->calculate, &QPushButton::clicked, this, &TwoPinWindow::calculate);
     connect(ui_->copyResults, &QPushButton::clicked, this, &TwoPinWindow::copyResults);
     showResults({});

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QStringView>
 #include <QStyle>
-#include <QStyleFactory>
 #include <initializer_list>
 
 namespace ui {
@@ -16,12 +15,6 @@ namespace ui {
 namespace {
 
 using Outcome = calc::PinDimensionOutcome;
-
-// A title bar with system menu, close and minimize buttons, and no maximize button; on Windows a
-// fixed border that does not size.
-constexpr Qt::WindowFlags fixedWindowFlags =
-    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The size of the boxes' and the b/B captions' Times New Roman: 19-pixel type at 96 dpi. The
 // form stores whole points only.
@@ -52,7 +45,8 @@ bool isEnterKeyPress(const QEvent* event) {
 
 } // namespace
 
-Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_unique<Ui::Pin>()) {
+Pin::Pin(QWidget* parent)
+    : QWidget(parent, shell::fixedWindowFlags), ui_(std::make_unique<Ui::Pin>()) {
     // 宋体 has no bold face: Windows thickens the regular one for the form's bold 宋体. The
     // controls inherit the regular face from the window, which keeps that look where a substitute
     // has a bold face of its own and spares reading a second font file.
@@ -63,12 +57,7 @@ Pin::Pin(QWidget* parent) : QWidget(parent, fixedWindowFlags), ui_(std::make_uni
     Text2 = {ui_->Text2_0, ui_->Text2_1};
     Label3 = {ui_->Label3_0, ui_->Label3_1};
     useDescribedFonts();
-    // A plain etched frame, drawn alike on every platform, on whose background the opaque labels
-    // inside it sit without showing their boxes. The controls inside keep the platform's style.
-    if (QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
-        frameStyle->setParent(this);
-        ui_->Frame1->setStyle(frameStyle);
-    }
+    shell::useEtchedFrames(*this, {ui_->Frame1});
     // Label5 reaches under Refresh; the button stays fully visible on top of it.
     ui_->Command3->raise();
 

@@ -3,12 +3,29 @@
 #include "ui/shell/fonts.h"
 #include "ui/shell/window_system.h"
 
+#include <QPushButton>
+#include <QShortcutEvent>
 #include <exception>
 
 namespace ui::shell {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     useChineseDialogFonts();
+    installEventFilter(this);
+}
+
+// Qt shows a button pressed for a tenth of a second after its access key and only then clicks it.
+// Keys typed meanwhile go to the old focus, and a command like Refresh then wipes them out: Alt+R
+// followed at once by a new diameter would lose the diameter.
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut) {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            button->click();
+            return true;
+        }
+    }
+    return QApplication::eventFilter(watched, event);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

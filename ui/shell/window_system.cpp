@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWindow>
 
 namespace ui::shell {
@@ -89,6 +91,17 @@ void showModal(QDialog& dialog, QWidget& owner) {
     dialog.move(frame.topLeft());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
+}
+
+void useEtchedFrames(QWidget& window, std::initializer_list<QWidget*> frames) {
+    QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"));
+    if (frameStyle == nullptr) {
+        return;
+    }
+    frameStyle->setParent(&window);
+    for (QWidget* frame : frames) {
+        frame->setStyle(frameStyle);
+    }
 }
 
 } // namespace ui::shell

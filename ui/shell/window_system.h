@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
+#include <initializer_list>
 
 class QDialog;
 class QWidget;
@@ -9,6 +11,17 @@ class QWidget;
 // plainly: how windows are first placed, how a modal window is shown over its owner, and the
 // message box that always carries the application title.
 namespace ui::shell {
+
+// The flags of the program's top-level windows: a title bar with system menu, close and minimize
+// buttons and no maximize button; on Windows a fixed border that does not size.
+inline constexpr Qt::WindowFlags fixedWindowFlags =
+    Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// Draws the window's group frames as plain etched frames, alike on every platform, on whose
+// background the opaque labels inside sit without showing their boxes. The controls inside keep
+// the platform's style.
+void useEtchedFrames(QWidget& window, std::initializer_list<QWidget*> frames);
 
 // Values of the message-box style the handlers pass.
 enum class MessageStyle {
