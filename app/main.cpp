@@ -1,12 +1,28 @@
 #include "app/apply_identity.h"
+#include "ui/design/two_pin_window.h"
 #include "ui/pin/pin.h"
 #include "ui/shell/application.h"
 #include "ui/shell/window_system.h"
 
+namespace {
+
+// Shows the start-up window and runs the program until it is closed.
+template <class Window>
+int run(ui::shell::Application& application) {
+    Window window;
+    ui::shell::showStartupWindow(window);
+    return application.exec();
+}
+
+} // namespace
+
+// The program's only option, --two-pin, opens the two-pin locating design in place of the
+// calculator.
 int main(int argc, char** argv) {
     ui::shell::Application application(argc, argv);
     app::applyIdentity(application);
-    ui::Pin pin;
-    ui::shell::showStartupWindow(pin);
-    return application.exec();
+    if (application.arguments().contains(QStringLiteral("--two-pin"))) {
+        return run<ui::TwoPinWindow>(application);
+    }
+    return run<ui::Pin>(application);
 }

@@ -1,9 +1,10 @@
 # Windows installer: `cpack -G NSIS` in a configured and built windows-preset folder (makensis
-# from Debian's nsis package). It installs Quarnest.exe per machine into Program Files, adds a
-# Start-menu shortcut under the program's Chinese name and an entry in the installed-programs list,
-# and writes an uninstaller that removes all of it.
+# from Debian's nsis package). It installs Quarnest.exe per machine into Program Files, adds
+# Start-menu shortcuts under the program's Chinese name and for the two-pin locating design, an
+# entry in the installed-programs list, and writes an uninstaller that removes all of it.
 
 set(QUARNEST_CHINESE_NAME "定位削边销尺寸计算")
+set(QUARNEST_TWO_PIN_NAME "两销定位设计")
 
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
@@ -14,6 +15,10 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "${PROJECT_NAME}")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PROJECT_NAME}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_EXECUTABLES "${PROJECT_NAME};${QUARNEST_CHINESE_NAME}")
+
+# NSIS reads these lines after CPack has configured them twice: hence the doubled backslashes.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\${QUARNEST_TWO_PIN_NAME}.lnk' '$INSTDIR\\\\${PROJECT_NAME}.exe' '--two-pin'")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\\\$MUI_TEMP\\\\${QUARNEST_TWO_PIN_NAME}.lnk'")
 
 set(CPACK_NSIS_DISPLAY_NAME "${QUARNEST_CHINESE_NAME} (${PROJECT_NAME})")
 set(CPACK_NSIS_PACKAGE_NAME "${QUARNEST_CHINESE_NAME}")

@@ -15,6 +15,7 @@ execute_process(
 set(app_id ${APP_ID})
 set(expected
     usr/share/applications/${app_id}.desktop
+    usr/share/applications/${app_id}.TwoPin.desktop
     usr/share/metainfo/${app_id}.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/${app_id}.svg)
 foreach(size 16 32 48 128)
@@ -36,10 +37,12 @@ execute_process(
 
 # Each identity value, as the installed files carry it.
 file(READ "${STAGE_DIR}/usr/share/applications/${app_id}.desktop" desktop_entry)
+file(READ "${STAGE_DIR}/usr/share/applications/${app_id}.TwoPin.desktop" two_pin_entry)
 file(READ "${STAGE_DIR}/usr/share/metainfo/${app_id}.metainfo.xml" metainfo)
 foreach(pair
         "desktop_entry|\nName=${NAME}\n" "desktop_entry|\nExec=${EXECUTABLE}\n"
-        "desktop_entry|\nIcon=${app_id}\n" "metainfo|<id>${app_id}</id>"
+        "desktop_entry|\nIcon=${app_id}\n" "desktop_entry|\nExec=${EXECUTABLE} --two-pin\n"
+        "two_pin_entry|\nExec=${EXECUTABLE} --two-pin\n" "metainfo|<id>${app_id}</id>"
         "metainfo|<name>${NAME}</name>" "metainfo|<binary>${EXECUTABLE}</binary>"
         "metainfo|<developer_name>${ORGANIZATION}</developer_name>"
         "metainfo|<release version=\"${VERSION}\"")

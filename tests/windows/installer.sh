@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The Windows installer, made by CPack's NSIS generator from this build, installed and removed
 # silently under Wine: it places Quarnest.exe in Program Files, a Start-menu shortcut under the
-# Chinese name and an entry in the installed-programs list; the installed program starts and maps
-# its window; the uninstaller leaves nothing of ours behind.
+# Chinese name, one for the two-pin locating design and an entry in the installed-programs list;
+# the installed program starts and maps its window; the uninstaller leaves nothing of ours behind.
 #
-# installer.sh WINE_RUN CPACK BUILD_DIR NAME VERSION PUBLISHER SHORTCUT_NAME
+# installer.sh WINE_RUN CPACK BUILD_DIR NAME VERSION PUBLISHER SHORTCUT_NAME TWO_PIN_SHORTCUT_NAME
 set -euo pipefail
 
-wine_run=$1 cpack=$2 build_dir=$3 name=$4 version=$5 publisher=$6 shortcut=$7
+wine_run=$1 cpack=$2 build_dir=$3 name=$4 version=$5 publisher=$6 shortcut=$7 two_pin=$8
 export LC_ALL=zh_CN.UTF-8
 prefix="$("$wine_run" --prefix)"
 export WINEPREFIX="$prefix"
@@ -34,6 +34,7 @@ wineserver -w
 [ -f "$folder/$name.exe" ] || fail "not installed: $folder/$name.exe"
 [ -f "$folder/Uninstall.exe" ] || fail "no uninstaller in $folder"
 [ -f "$link" ] || fail "no Start-menu shortcut $link"
+[ -f "$(dirname "$link")/$two_pin.lnk" ] || fail "no Start-menu shortcut $two_pin.lnk"
 query DisplayVersion | grep -q "$version" || fail "no DisplayVersion $version"
 query Publisher | grep -q "$publisher" || fail "no Publisher $publisher"
 query UninstallString | grep -qi 'Uninstall.exe' || fail "no UninstallString"

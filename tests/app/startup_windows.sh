@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The program as a user starts it, on the X display of the test run: without options it maps the
+# calculator's window alone; with --two-pin, the two-pin locating design's window alone.
+#
+# startup_windows.sh PROGRAM [EMULATOR]
+set -euo pipefail
+
+program=$1
+shift
+pid=
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
+
+# Starts the program with the given options and checks the one window it maps by its title.
+expect_only_window() {
+    local title=$1
+    shift
+    "$@" "$program" "${options[@]}" &
+    pid=$!
+    for _ in $(seq 120); do
+        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
+        sleep 0.5
+    done
+    sleep 1 # a second window would be up by now
+    local names
+    names="$(for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        xdotool getwindowname "$id"; done | sort -u || true)"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=
+    if [ "$names" != "$title" ]; then
+        echo "FAIL: with '${options[*]}' the windows are: ${names:-none}, not $title" >&2
+        exit 1
+    fi
+    echo "with '${options[*]}': $title"
+}
+
+options=()
+expect_only_window 'Quarnest－Tovrel' "$@"
+options=(--two-pin)
+expect_only_window '两销定位设计－Tovrel' "$@"
