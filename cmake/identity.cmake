@@ -6,6 +6,10 @@ set(QUARNEST_TITLE "Tovrel" CACHE STRING
 set(QUARNEST_ORGANIZATION "Kestrow" CACHE STRING "Publisher of the program")
 set(QUARNEST_APP_ID "com.kestrow.Quarnest" CACHE STRING
     "Reverse-DNS application id: desktop entry, metainfo and icon names")
+set(QUARNEST_CHINESE_NAME "定位削边销尺寸计算" CACHE STRING
+    "The program's Chinese name: Start-menu shortcut, desktop entry")
+set(QUARNEST_TWO_PIN_NAME "两销定位设计" CACHE STRING
+    "Chinese name of the two-pin locating design: its shortcut and desktop entry")
 set(QUARNEST_RELEASE_DATE "2026-12-06" CACHE STRING "Date of this version's release")
 
 # Linux programs are named in lower case; Windows keeps the project's spelling (Quarnest.exe).

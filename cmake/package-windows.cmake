@@ -3,9 +3,6 @@
 # Start-menu shortcuts under the program's Chinese name and for the two-pin locating design, an
 # entry in the installed-programs list, and writes an uninstaller that removes all of it.
 
-set(QUARNEST_CHINESE_NAME "定位削边销尺寸计算")
-set(QUARNEST_TWO_PIN_NAME "两销定位设计")
-
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
 set(CPACK_PACKAGE_VENDOR "${QUARNEST_ORGANIZATION}")

@@ -83,11 +83,16 @@ void showModal(QDialog& dialog, QWidget& owner) {
     if (dialog.parentWidget() != &owner) {
         dialog.setParent(&owner, dialog.windowFlags());
     }
-    // The dialog's frame is not known before it is shown; the owner's frame is the best guess
-    // of its size, as both are windows of the same program.
-    const QSize frameExtra = owner.frameGeometry().size() - owner.size();
-    QRect frame(QPoint(), dialog.size() + frameExtra);
-    frame.moveCenter(owner.frameGeometry().center());
+    // Elsewhere the dialog's frame is known only once it is shown, and the owner's frame is the
+    // best guess of it. Windows knows it as soon as the native window exists, and frames a dialog
+    // unlike its owner.
+    QMargins margins = owner.window()->windowHandle()->frameMargins();
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        dialog.winId();
+        margins = dialog.windowHandle()->frameMargins();
+    }
+    QRect frame(QPoint(), dialog.size().grownBy(margins));
+    frame.moveCenter(owner.window()->frameGeometry().center());
     dialog.move(frame.topLeft());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
