@@ -1,6 +1,7 @@
-"""Reads the version block and icon of Quarnest.exe back.
+"""Reads Quarnest.exe back: a 64-bit GUI program that needs no DLL but Windows' own, with its
+version block and icon.
 
-Usage: check_version_block.py EXE ICO TITLE DESCRIPTION ORGANIZATION MAJOR.MINOR.PATCH
+Usage: check_windows_executable.py EXE ICO TITLE DESCRIPTION ORGANIZATION MAJOR.MINOR.PATCH
 """
 
 import pathlib
@@ -23,7 +24,12 @@ STRINGS = {b"CompanyName": ORGANIZATION.encode(), b"ProductName": TITLE.encode()
            b"InternalName": DESCRIPTION.encode(), b"OriginalFilename": f"{DESCRIPTION}.exe".encode()}
 
 
-class VersionBlockTest(unittest.TestCase):
+# Wine's builtin DLLs stand for Windows' own; API sets ("api-ms-win-...") are Windows' by name.
+WINDOWS_DLLS = {path.name.lower() for path in
+                pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows").glob("*.dll")}
+
+
+class WindowsExecutableTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.pe = pefile.PE(EXE)
@@ -32,6 +38,15 @@ class VersionBlockTest(unittest.TestCase):
                 cls.pe.get_data(entry.data.struct.OffsetToData, entry.data.struct.Size)
             for kind in cls.pe.DIRECTORY_ENTRY_RESOURCE.entries
             for item in kind.directory.entries for entry in item.directory.entries}
+
+    def test_is_a_64_bit_gui_program_that_imports_only_windows_own_dlls(self):
+        self.assertEqual(self.pe.FILE_HEADER.Machine, 0x8664)  # x86-64
+        self.assertEqual(self.pe.OPTIONAL_HEADER.Subsystem, 2)  # Windows GUI
+        imports = {entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT}
+        self.assertIn("user32.dll", imports)
+        foreign = {name for name in imports
+                   if name not in WINDOWS_DLLS and not name.startswith("api-ms-win-")}
+        self.assertEqual(foreign, set())
 
     def test_version_block(self):
         (fixed,) = self.pe.VS_FIXEDFILEINFO  # the version twice, no flags, VOS__WINDOWS32, VFT_APP
