@@ -11,9 +11,19 @@ wine_run=$1 cpack=$2 build_dir=$3 name=$4 version=$5 publisher=$6 shortcut=$7 tw
 export LC_ALL=zh_CN.UTF-8
 prefix="$("$wine_run" --prefix)"
 export WINEPREFIX="$prefix"
+folder="$prefix/drive_c/Program Files/$name"
 work="$(mktemp -d)"
 pid=
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    # A failed run leaves no installation behind for the next one.
+    if [ -f "$folder/Uninstall.exe" ]; then
+        "$wine_run" "$folder/Uninstall.exe" /S || true
+        wineserver -w
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -24,8 +34,7 @@ installer="$work/$name-$version-win64.exe"
 [ -f "$installer" ] || fail "no installer $installer"
 echo "installer $(basename "$installer"): $(stat -c %s "$installer") bytes"
 
-folder="$prefix/drive_c/Program Files/$name"
-link="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$name/$shortcut.lnk"
+link="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$shortcut/$shortcut.lnk"
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 query() { "$wine_run" reg query "$uninstall_key" /v "$1" 2>/dev/null | tr -d '\r'; }
 
