@@ -1,5 +1,4 @@
 // The main window as the program shows it at start, driven by keys and clicks.
-#include "tests/support/qt/qt_modal_watch.h"
 #include "tests/support/qt/qt_window_test.h"
 #include "ui/pin/pin.h"
 #include "ui/shell/window_system.h"
@@ -145,7 +144,7 @@ private slots:
         QFETCH(QString, pressed);
         QTRY_COMPARE(pressed_.join(u' '), pressed);
         QTest::qWait(150); // what Qt's own access keys would still press by now
-        QTEST(watch.description().join(u' ') + whileShown, "shown");
+        QTEST(watch.description.join(u' ') + whileShown, "shown");
         QTEST(boxes(), "boxes");
         QTEST(pin_->focusWidget()->objectName(), "focus");
     }
