@@ -38,7 +38,7 @@ private slots:
         }
     }
 
-    // Each row spoils one field of the computed first example, then Enter in the grade box: the
+    // Each row spoils one field of the computed equal holes, then Enter in the grade box: the
     // box names the field, which takes the focus with its text selected; the other fields stay,
     // the results go, as they would belong to no input shown.
     void rejectionFocusesTheFieldAndKeepsTheOthers() {
