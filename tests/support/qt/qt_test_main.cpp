@@ -8,6 +8,5 @@
 int main(int argc, char** argv) {
     ui::shell::Application application(argc, argv);
     app::applyIdentity(application);
-    const std::unique_ptr<QObject> test = makeWindowTest();
-    return QTest::qExec(test.get(), argc, argv);
+    return QTest::qExec(makeWindowTest().get(), argc, argv);
 }

@@ -1,7 +1,7 @@
 // An exception that escapes a handler is reported in a critical box captioned with the title,
 // with OK only and the error's text, and the program ends with a non-zero status.
 #include "app/apply_identity.h"
-#include "tests/support/qt/qt_modal_watch.h"
+#include "tests/support/qt/qt_window_test.h"
 #include "ui/shell/application.h"
 
 #include <QTextStream>
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const ModalWatch watch;
     QTimer::singleShot(0, [] { throw std::runtime_error("disk full"); });
     const int status = QApplication::exec();
-    const QString seen = watch.description().join(u' ');
+    const QString seen = watch.description.join(u' ');
     QTextStream(stdout) << "exit status " << status << ", box: " << seen << '\n';
     return status != 0 && seen == "QMessageBox Tovrel Critical Ok 运行时错误：disk full" ? 0 : 1;
 }
