@@ -70,6 +70,8 @@ private:
     void openAndType(const QString& typed) {
         window_ = std::make_unique<ui::TwoPinWindow>();
         ui::shell::showStartupWindow(*window_);
+        window_->activateWindow(); // as a click would, where a window manager holds the focus back
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QTRY_COMPARE(focused(), box(0));
         for (const QChar c : typed + u'\r') { // '|' for Tab, and Enter in the last field
             QTest::keyClick(focused(), c == u'|' ? '\t' : c.toLatin1());

@@ -18,6 +18,7 @@ private slots:
         pin_ = std::make_unique<ui::Pin>();
         ui::shell::showStartupWindow(*pin_);
         pin_->activateWindow(); // as a click would, where a window manager holds the focus back
+        QVERIFY(QTest::qWaitForWindowActive(pin_.get()));
         input_ = pin_->findChild<QLineEdit*>("Text1");
         QTRY_COMPARE(QApplication::focusWidget(), input_);
         pressed_.clear();
