@@ -1,7 +1,7 @@
 #include "design/field_reading.h"
 
-#include "calc/pin_dimensions.h"
 #include "calc/number_reading.h"
+#include "calc/pin_dimensions.h"
 
 namespace design {
 

@@ -6,7 +6,6 @@
 #include "ui_two_pin_window.h"
 
 #include <QClipboard>
-#include <QKeyEvent>
 #include <variant>
 
 namespace ui {
@@ -69,14 +68,6 @@ std::u16string textOf(const QLineEdit* box) {
     return box->text().toStdU16String();
 }
 
-bool isEnterKeyPress(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 TwoPinWindow::TwoPinWindow(QWidget* parent)
@@ -102,7 +93,7 @@ TwoPinWindow::~TwoPinWindow() = default;
 bool TwoPinWindow::eventFilter(QObject* watched, QEvent* event) {
     // Only the inputs are watched. Enter in any of them calculates, whatever the modifiers; the key
     // still reaches the input.
-    if (isEnterKeyPress(event)) {
+    if (shell::isEnterKeyPress(event)) {
         calculate();
     }
     return QWidget::eventFilter(watched, event);

@@ -5,7 +5,6 @@
 #include "ui/shell/window_system.h"
 #include "ui_pin.h"
 
-#include <QKeyEvent>
 #include <QStringView>
 #include <QStyle>
 #include <initializer_list>
@@ -33,14 +32,6 @@ QString rejectionMessage(Outcome::Kind kind) {
         break;
     }
     return {};
-}
-
-bool isEnterKeyPress(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -90,7 +81,7 @@ void Pin::useDescribedFonts() {
 
 bool Pin::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the input box calculates, whatever the modifiers. The key still reaches the box.
-    if (watched == ui_->Text1 && isEnterKeyPress(event)) {
+    if (watched == ui_->Text1 && shell::isEnterKeyPress(event)) {
         calculate();
     }
     return QWidget::eventFilter(watched, event);

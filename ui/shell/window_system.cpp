@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
@@ -96,6 +97,14 @@ void showModal(QDialog& dialog, QWidget& owner) {
     dialog.move(frame.topLeft());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
+}
+
+bool isEnterKeyPress(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 void useEtchedFrames(QWidget& window, std::initializer_list<QWidget*> frames) {

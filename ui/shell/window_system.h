@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 class QDialog;
+class QEvent;
 class QWidget;
 
 // The few window-system operations whose behaviour the program relies on beyond what Qt says
@@ -22,6 +23,10 @@ inline constexpr Qt::WindowFlags fixedWindowFlags =
 // background the opaque labels inside sit without showing their boxes. The controls inside keep
 // the platform's style.
 void useEtchedFrames(QWidget& window, std::initializer_list<QWidget*> frames);
+
+// Whether the event is a press of Enter, on the main keyboard or the keypad, whatever the
+// modifiers.
+bool isEnterKeyPress(const QEvent* event);
 
 // Values of the message-box style the handlers pass.
 enum class MessageStyle {
