@@ -3,6 +3,7 @@
 #include "ui/pin/pin.h"
 #include "ui/shell/window_system.h"
 
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -45,6 +46,10 @@ private slots:
                          std::ranges::all_of(text.toUcs4(),
                                              [&](char32_t c) { return metrics.inFontUcs4(c); }),
                      qPrintable(a->objectName()));
+            const QString face = QFontInfo(a->font()).family(); // what "宋体" resolved to
+            QVERIFY2(a->font().family() != u"宋体" || QFontDatabase::writingSystems(face).contains(
+                                                          QFontDatabase::SimplifiedChinese),
+                     qPrintable(a->objectName() + ": " + face));
             for (QWidget* b :
                  a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const QRect both = a->geometry() & b->geometry();
