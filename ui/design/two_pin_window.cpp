@@ -2,6 +2,7 @@
 
 #include "design/two_pin_design.h"
 #include "ui/design/two_pin_words.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/window_system.h"
 #include "ui_two_pin_window.h"
 
@@ -64,6 +65,19 @@ constexpr ResultControls resultControls[] = {
      &Form::totalAngularErrorResult},
 };
 
+// What a screen reader adds to a field's name: its unit and what the window says of it elsewhere.
+QString fieldDescription(DesignField field) {
+    switch (field) {
+    case DesignField::Hole1Diameter:
+    case DesignField::Hole2Diameter:
+        return shell::millimetresDescription(QStringLiteral("范围：3 至 50"));
+    case DesignField::PinDistanceTolerance:
+        return shell::millimetresDescription(QStringLiteral("空白时取 δLD/3"));
+    default:
+        return shell::millimetresDescription();
+    }
+}
+
 std::u16string textOf(const QLineEdit* box) {
     return box->text().toStdU16String();
 }
@@ -74,12 +88,19 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     : QWidget(parent, shell::fixedWindowFlags), ui_(std::make_unique<Form>()) {
     ui_->setupUi(this);
     for (const FieldControls& controls : fieldControls) {
-        (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
+        const QString caption = two_pin_words::fieldLabel(controls.field);
+        (ui_.get()->*controls.label)->setText(caption);
+        shell::nameAfterCaption(*(ui_.get()->*controls.box), caption,
+                                fieldDescription(controls.field));
         (ui_.get()->*controls.box)->installEventFilter(this);
     }
     for (const ResultControls& controls : resultControls) {
-        (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(controls.id));
+        const QString caption = two_pin_words::resultLabel(controls.id);
+        (ui_.get()->*controls.label)->setText(caption);
+        shell::nameAfterCaption(*(ui_.get()->*controls.box), caption);
     }
+    shell::nameAfterCaption(*ui_->roundPinZone, ui_->roundPinZoneLabel->text());
+    shell::nameAfterCaption(*ui_->relievedPinGrade, ui_->relievedPinGradeLabel->text());
     ui_->roundPinZone->installEventFilter(this);
     ui_->relievedPinGrade->installEventFilter(this);
     shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});
