@@ -101,6 +101,7 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     }
     shell::nameAfterCaption(*ui_->roundPinZone, ui_->roundPinZoneLabel->text());
     shell::nameAfterCaption(*ui_->relievedPinGrade, ui_->relievedPinGradeLabel->text());
+    shell::nameCaptionsAfterBoxes(*this);
     ui_->roundPinZone->installEventFilter(this);
     ui_->relievedPinGrade->installEventFilter(this);
     shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});

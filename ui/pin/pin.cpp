@@ -52,6 +52,7 @@ Pin::Pin(QWidget* parent)
     shell::useEtchedFrames(*this, {ui_->Frame1});
     // Label5 reaches under Refresh; the button stays fully visible on top of it.
     ui_->Command3->raise();
+    shell::nameCaptionsAfterBoxes(*this);
     announcer_ = new shell::Announcer(*this);
 
     ui_->Text1->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "ui/shell/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QRegularExpression>
 
 namespace ui::shell {
@@ -20,16 +21,20 @@ QAccessibleInterface* interfaceInGivenRole(const QString& /*className*/, QObject
                           : nullptr;
 }
 
-// Qt 6.4's text interface of a line edit loops for ever when asked for the word or the sentence at
-// the very end of a text that ends in a word: its search for the item's end takes "no boundary
-// after the end" for a boundary still to come. Orca asks exactly that after Ctrl+Left from the end
-// of a typed number. This interface wraps Qt's own and answers that request with the last item.
-class EndOfTextGuard : public QAccessibleInterface,
-                       public QAccessibleTextInterface,
-                       public QAccessibleEditableTextInterface {
+// Qt 6.4's text interface of a line edit, wrapped to mend two faults screen readers meet:
+// - Asked for the word or the sentence at the very end of a text that ends in a word, it loops for
+//   ever: its search for the item's end takes "no boundary after the end" for a boundary still to
+//   come. Orca asks exactly that after Ctrl+Left from the end of a typed number. The wrapper
+//   answers with the last item.
+// - It gives every offset a run of text attributes that ends where it starts, so a reader that
+//   builds the line from the runs drops its last character ("5." for 5.5). The text has no
+//   attributes: one run covers it all.
+class LineEditText : public QAccessibleInterface,
+                     public QAccessibleTextInterface,
+                     public QAccessibleEditableTextInterface {
 public:
     // Qt's own stays in Qt's cache of interfaces, which deletes both with the line edit.
-    explicit EndOfTextGuard(QAccessibleInterface* qtOwn)
+    explicit LineEditText(QAccessibleInterface* qtOwn)
         : qtOwn_(qtOwn), text_(qtOwn->textInterface()), editable_(qtOwn->editableTextInterface()) {}
 
     bool isValid() const override { return qtOwn_->isValid(); }
@@ -102,8 +107,10 @@ public:
     QRect characterRect(int offset) const override { return text_->characterRect(offset); }
     int offsetAtPoint(const QPoint& point) const override { return text_->offsetAtPoint(point); }
     void scrollToSubstring(int start, int end) override { text_->scrollToSubstring(start, end); }
-    QString attributes(int offset, int* start, int* end) const override {
-        return text_->attributes(offset, start, end);
+    QString attributes(int /*offset*/, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 
     void deleteText(int start, int end) override { editable_->deleteText(start, end); }
@@ -122,7 +129,7 @@ private:
 
 // Makes Qt's own interface of a line edit, then wraps it. The cache answers for the line edit with
 // the interface it took in last: the wrapper.
-QAccessibleInterface* guardedLineEdit(const QString& className, QObject* object) {
+QAccessibleInterface* mendedLineEdit(const QString& className, QObject* object) {
     static bool makingQtOwn = false;
     if (makingQtOwn || className != u"QLineEdit") {
         return nullptr;
@@ -130,7 +137,7 @@ QAccessibleInterface* guardedLineEdit(const QString& className, QObject* object)
     makingQtOwn = true;
     QAccessibleInterface* qtOwn = QAccessible::queryAccessibleInterface(object);
     makingQtOwn = false;
-    return qtOwn != nullptr ? new EndOfTextGuard(qtOwn) : nullptr;
+    return qtOwn != nullptr ? new LineEditText(qtOwn) : nullptr;
 }
 
 QString unitInWords(const QString& unit) {
@@ -139,8 +146,16 @@ QString unitInWords(const QString& unit) {
 
 } // namespace
 
-void guardLineEditText() {
-    QAccessible::installFactory(guardedLineEdit);
+void mendLineEditText() {
+    QAccessible::installFactory(mendedLineEdit);
+}
+
+void nameCaptionsAfterBoxes(QWidget& window) {
+    for (QLabel* caption : window.findChildren<QLabel*>()) {
+        if (caption->buddy() != nullptr && !caption->buddy()->accessibleName().isEmpty()) {
+            caption->setAccessibleName(caption->buddy()->accessibleName());
+        }
+    }
 }
 
 void exposeAs(QWidget& widget, QAccessible::Role role) {

@@ -7,10 +7,11 @@
 // What a screen reader learns of the windows beyond what Qt derives from the widgets' classes.
 namespace ui::shell {
 
-// Keeps screen readers from a request that Qt 6.4 answers with an endless loop, freezing the
-// program: the word or sentence at the very end of a line edit's text. Call it once, before any
-// window is made.
-void guardLineEditText();
+// Mends what Qt 6.4 tells screen readers of a line edit's text: the word or sentence at the very
+// end of the text, which it answers with an endless loop that freezes the program, and the runs of
+// text attributes, which make a reader drop the last character. Call it once, before any window
+// is made.
+void mendLineEditText();
 
 // Exposes the widget to assistive technology in the given role rather than its class's: a frame
 // that draws a picture is a graphic. Call it from the widget's constructor, before anything names
@@ -21,6 +22,11 @@ void exposeAs(QWidget& widget, QAccessible::Role role);
 // brackets: "孔1最小间隙 X1min (mm)：" names it "孔1最小间隙 X1min". The unit, in words, starts
 // the description, followed by `hint`.
 void nameAfterCaption(QWidget& control, const QString& caption, const QString& hint = {});
+
+// Gives each caption with a buddy the buddy's name. Screen readers name a box after the caption
+// that labels it rather than after the box's own name, and the caption on screen may be as short
+// as "b =".
+void nameCaptionsAfterBoxes(QWidget& window);
 
 // The description of a value in millimetres: "单位：毫米", followed by `hint` if there is one.
 QString millimetresDescription(const QString& hint = {});

@@ -14,7 +14,7 @@ namespace ui::shell {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     useChineseDialogFonts();
     useQtChineseWords();
-    guardLineEditText();
+    mendLineEditText();
     installEventFilter(this);
 }
 

@@ -25,3 +25,18 @@ void pressKeys(const QString& keys);
 
 // Defined by each window test program: its Qt Test object, which the shared main runs.
 std::unique_ptr<QObject> makeWindowTest();
+
+// Turns Qt's accessibility on, as a screen reader's first request does, and notes every event Qt
+// sends a screen reader while it lives: the event's type, the role and name of its object and,
+// for a value change, the value.
+class HeardEvents {
+public:
+    HeardEvents();
+    ~HeardEvents();
+
+    QStringList heard;
+};
+
+// How a screen reader knows the control `name` of `window`: role, name, description and, after
+// "|", the name of the caption that labels it.
+QString accessibleSummary(const QWidget& window, const char* name);

@@ -1,0 +1,49 @@
+#include "tests/support/qt/qt_window_test.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+#include <QWidget>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+HeardEvents* listening = nullptr;
+
+template <class Enum>
+QString keyOf(Enum value) {
+    return QMetaEnum::fromType<Enum>().valueToKey(int(value));
+}
+
+} // namespace
+
+HeardEvents::HeardEvents() {
+    listening = this;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* object = event->accessibleInterface();
+        QString line = keyOf(event->type()) + ' ' + keyOf(object->role()) + ' ' +
+                       object->text(QAccessible::Name);
+        if (event->type() == QAccessible::ValueChanged) {
+            line += " = " + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        }
+        listening->heard << line;
+    });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+HeardEvents::~HeardEvents() {
+    QAccessible::installUpdateHandler(nullptr);
+    listening = nullptr;
+}
+
+QString accessibleSummary(const QWidget& window, const char* name) {
+    QAccessibleInterface* control =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(name));
+    QString summary = keyOf(control->role()) + ' ' + control->text(QAccessible::Name) + ' ' +
+                      control->text(QAccessible::Description) + " |";
+    for (const auto& [caption, relation] : control->relations(QAccessible::Label)) {
+        summary += ' ' + caption->text(QAccessible::Name);
+    }
+    return summary;
+}
