@@ -62,6 +62,17 @@ private slots:
         }
     }
 
+    // A screen reader hears each box by its caption's words without access key, colon or unit, the
+    // unit and the window's hints in the description.
+    void screenReaderNamesTheBoxes() {
+        window_ = std::make_unique<ui::TwoPinWindow>();
+        QCOMPARE(accessibleSummary(*window_, "pinDistanceTolerance"),
+                 "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd 已知条件");
+        QCOMPARE(
+            accessibleSummary(*window_, "x2MinHandbookResult"),
+            "EditableText 孔2最小间隙 X2min=2ab/D2 单位：毫米 | 孔2最小间隙 X2min=2ab/D2 计算结果");
+    }
+
 private:
     static QWidget* focused() { return QApplication::focusWidget(); }
     QLineEdit* box(int field) { return window_->findChild<QLineEdit*>(fields[field]); }
