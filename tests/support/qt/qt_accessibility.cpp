@@ -22,12 +22,12 @@ HeardEvents::HeardEvents() {
     listening = this;
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         QAccessibleInterface* object = event->accessibleInterface();
-        QString line = keyOf(event->type()) + ' ' + keyOf(object->role()) + ' ' +
-                       object->text(QAccessible::Name);
-        if (event->type() == QAccessible::ValueChanged) {
-            line += " = " + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
-        }
-        listening->heard << line;
+        const bool valueChanged = event->type() == QAccessible::ValueChanged;
+        listening->heard
+            << keyOf(event->type()) + ' ' + keyOf(object->role()) + ' ' +
+                   (valueChanged
+                        ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                        : object->text(QAccessible::Name));
     });
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
 }

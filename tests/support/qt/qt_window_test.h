@@ -27,7 +27,7 @@ void pressKeys(const QString& keys);
 std::unique_ptr<QObject> makeWindowTest();
 
 // Turns Qt's accessibility on, as a screen reader's first request does, and notes every event Qt
-// sends a screen reader while it lives: the event's type, the role and name of its object and,
+// sends a screen reader while it lives: the event's type, the role of its object and its name or,
 // for a value change, the value.
 class HeardEvents {
 public:
