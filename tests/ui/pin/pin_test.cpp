@@ -146,7 +146,7 @@ private slots:
         input_->setText("50");
         QTest::keyClick(input_, Qt::Key_Return);
         QStringList told;
-        for (const QString& results :
+        for (const QString results :
              {"b 为 2 毫米，两角间宽度 B 为 5.5", "b 为 8 毫米，两角间宽度 B 为 45"}) {
             const QString words = " Notification 计算结果：窄边宽度 " + results + " 毫米";
             told << "ObjectShow" + words << "ValueChanged" + words;
