@@ -12,8 +12,8 @@ class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QWidget&)> whileOpen = [](QWidget&) {});
 
-    // Class and caption and, for a message box, icon, buttons and text, of the window that came
-    // up; empty while none has.
+    // Class and caption and, for a message box, icon, the buttons' words and text, of the window
+    // that came up; empty while none has.
     QStringList description;
 
 private:
