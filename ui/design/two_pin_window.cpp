@@ -99,8 +99,11 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
         (ui_.get()->*controls.label)->setText(caption);
         shell::nameAfterCaption(*(ui_.get()->*controls.box), caption);
     }
-    shell::nameAfterCaption(*ui_->roundPinZone, ui_->roundPinZoneLabel->text());
-    shell::nameAfterCaption(*ui_->relievedPinGrade, ui_->relievedPinGradeLabel->text());
+    for (auto [box, caption] : {std::pair{ui_->roundPinZone, ui_->roundPinZoneLabel},
+                                {ui_->relievedPinGrade, ui_->relievedPinGradeLabel}}) {
+        shell::nameAfterCaption(*box, caption->text());
+        shell::tellChoiceInDescription(*box);
+    }
     shell::nameCaptionsAfterBoxes(*this);
     ui_->roundPinZone->installEventFilter(this);
     ui_->relievedPinGrade->installEventFilter(this);

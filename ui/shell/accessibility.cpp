@@ -1,6 +1,7 @@
 #include "ui/shell/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -156,6 +157,12 @@ void nameCaptionsAfterBoxes(QWidget& window) {
             caption->setAccessibleName(caption->buddy()->accessibleName());
         }
     }
+}
+
+void tellChoiceInDescription(QComboBox& box) {
+    box.setAccessibleDescription(box.currentText());
+    QObject::connect(&box, &QComboBox::currentTextChanged, &box,
+                     [&box](const QString& choice) { box.setAccessibleDescription(choice); });
 }
 
 void exposeAs(QWidget& widget, QAccessible::Role role) {

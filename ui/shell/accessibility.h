@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QComboBox;
+
 // What a screen reader learns of the windows beyond what Qt derives from the widgets' classes.
 namespace ui::shell {
 
@@ -27,6 +29,11 @@ void nameAfterCaption(QWidget& control, const QString& caption, const QString& h
 // that labels it rather than after the box's own name, and the caption on screen may be as short
 // as "b =".
 void nameCaptionsAfterBoxes(QWidget& window);
+
+// Keeps the combo box's current choice in its description as well. Qt 6.4 on Linux gives a
+// combo box's value as its name, which Orca does not speak once a caption labels the box; it
+// does speak the description.
+void tellChoiceInDescription(QComboBox& box);
 
 // The description of a value in millimetres: "单位：毫米", followed by `hint` if there is one.
 QString millimetresDescription(const QString& hint = {});
