@@ -4,6 +4,7 @@
 #
 # startup_windows.sh PROGRAM [EMULATOR]
 set -euo pipefail
+source "$(dirname "$0")/../support/wait-for-window.sh"
 
 program=$1
 shift
@@ -16,10 +17,7 @@ expect_only_window() {
     shift
     "$@" "$program" "${options[@]}" &
     pid=$!
-    for _ in $(seq 120); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
-        sleep 0.5
-    done
+    wait_for_window "$pid" "^$title\$" >/dev/null || exit 1
     sleep 1 # a second window would be up by now
     local names
     names="$(for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
