@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The program as a user starts it, on the X display of the test run: without options it maps the
-# calculator's window alone; with --two-pin, the two-pin locating design's window alone.
+# The program as a user starts it, on the X display of the test run: without options, and with an
+# option it does not know (start-up shows no message), it maps the calculator's window alone; with
+# --two-pin, the two-pin locating design's window alone.
 #
 # startup_windows.sh PROGRAM [EMULATOR]
 set -euo pipefail
@@ -36,3 +37,5 @@ options=()
 expect_only_window 'Quarnest－Tovrel' "$@"
 options=(--two-pin)
 expect_only_window '两销定位设计－Tovrel' "$@"
+options=(--unknown)
+expect_only_window 'Quarnest－Tovrel' "$@"
