@@ -27,15 +27,15 @@ TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
     // "b B": a bound belongs to the lower row, the next double above it to the next row; "4,5"
     // groups digits: 45, with B from the same 45.
     const std::pair<std::u16string, std::u16string> computed[] = {
-        {u"3", u"2 2.5"},       {u"6", u"2 5.5"},         {above(6), u"3 5"},
-        {u"8", u"3 7"},         {above(8), u"4 6"},       {u"20", u"4 18"},
-        {above(20), u"5 17"},   {u"25", u"5 22"},         {above(25), u"6 21"},
-        {u"32", u"6 28"},       {above(32), u"7 27"},     {u"40", u"7 35"},
-        {above(40), u"8 35"},   {u"50", u"8 45"},         {u"4,5", u"8 40"},
-        {u"0,5", u"2 4.5"},     {u"&H10", u"4 14"},       {u"&h1f", u"6 27"},
-        {u"&O17", u"4 13"},     {u"1e1", u"4 8"},         {u"4.05E+1", u"8 35.5"},
-        {u"5.", u"2 4.5"},      {u"１２．５", u"4 10.5"}, {u"＋５", u"2 4.5"},
-        {u"\u3000７ ", u"3 6"}, {u" 7\u3000", u"3 6"}};
+        {u"3", u"2 2.5"},        {u"6", u"2 5.5"},       {above(6), u"3 5"},
+        {u"8", u"3 7"},          {above(8), u"4 6"},     {u"20", u"4 18"},
+        {above(20), u"5 17"},    {u"25", u"5 22"},       {above(25), u"6 21"},
+        {u"32", u"6 28"},        {above(32), u"7 27"},   {u"40", u"7 35"},
+        {above(40), u"8 35"},    {u"50", u"8 45"},       {u"4,5", u"8 40"},
+        {u"0,5", u"2 4.5"},      {u"&H10", u"4 14"},     {u"&h1f", u"6 27"},
+        {u"&O17", u"4 13"},      {u"&o20", u"4 14"},     {u"1e1", u"4 8"},
+        {u"4.05E+1", u"8 35.5"}, {u"5.", u"2 4.5"},      {u"１９．５", u"4 17.5"},
+        {u"＋０５", u"2 4.5"},   {u"\u3000７ ", u"3 6"}, {u" 7\u3000", u"3 6"}};
     for (const auto& [text, bB] : computed) {
         const calc::PinDimensionOutcome outcome = ComputePinDimensions(text);
         EXPECT_EQ(outcome.bText() + u' ' + outcome.BText(), bB) << testing::PrintToString(text);
@@ -51,9 +51,10 @@ TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
     // low byte.
     const std::pair<calc::PinDimensionOutcome::Kind, std::vector<std::u16string>> rejected[] = {
         {EmptyInput, {u""}},
-        {NotNumeric, {u" ",   u"5mm", u"1e400", u"-1e400", u"1,,5",   u",5",     u"5,", u"1.2,5",
-                      u"&O8", u"&H",  u"&H-1",  u"+&H10",  u"1e",     u"1d2",    u".",  u"+-5",
-                      u"5 5", u"\t7", u"inf",   u"0x10",   u"１。５", u"１，５", u"丸", u"(5)"}},
+        {NotNumeric,
+         {u" ",   u"5mm",  u"1e400", u"-1e400", u"1,,5",   u",5", u"5,",  u"1.2,5", u"&O8",
+          u"&H",  u"&H-1", u"+&H10", u"1e",     u"1d2",    u".",  u"+-5", u"5 5",   u"5.5.5",
+          u"\t7", u"inf",  u"0x10",  u"１。５", u"１，５", u"丸", u"(5)"}},
         {NotNumeric,
          {u"1" + zeros, u"1e9300000000000000000", u"&H10000000000000000",
           std::u16string(u"7\0", 2)}},
