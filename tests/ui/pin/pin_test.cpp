@@ -87,7 +87,8 @@ private slots:
                             const QString& shown, const char* after) {
             QTest::newRow(name) << input << keys << shown << after;
         };
-        row("Enter twice in the input", "6", "Return, Return", "", "6/2/5.5 Text1");
+        row("Enter, then keypad Enter on a new diameter", "8", "Return, Backspace, 6, Num+Enter",
+            "", "6/2/5.5 Text1");
         row("empty, Shift+Enter", "", "Shift+Return", box + "您没有输入定位孔的直径！ | /4/8",
             "/4/8 Text1");
         row("55, Ctrl+Enter", "55", "Ctrl+Return", box + "您输入的内孔直径超出范围！ | 55/4/8",
