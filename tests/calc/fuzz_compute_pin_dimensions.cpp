@@ -12,41 +12,32 @@
 
 using enum calc::PinDimensionOutcome::Kind;
 
-static void require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::u16string text(size / 2, u'\0');
     std::memcpy(text.data(), data, text.size() * 2);
     const calc::PinDimensionOutcome outcome = calc::ComputePinDimensions(text);
     const std::optional<double> v = text.empty() ? std::nullopt : calc::ReadStrictNumber(text);
-    // The one row that holds v: the first closed at both ends, the others open below.
+    // The row that holds v; each row is open below, the first one holds 3 itself.
     const calc::PinDimensionRow* row = nullptr;
-    double lower = calc::kSmallestDiameter;
+    double lower = std::nextafter(calc::kSmallestDiameter, 0.0);
     for (const calc::PinDimensionRow& candidate : calc::kPinDimensionTable) {
-        const bool closedBelow = &candidate == &calc::kPinDimensionTable.front();
-        if (v && (*v > lower || (closedBelow && *v == lower)) && *v <= candidate.upperBound) {
-            require(!row);
-            row = &candidate;
-        }
+        row = v && *v > lower && *v <= candidate.upperBound ? &candidate : row;
         lower = candidate.upperBound;
     }
-    if (!row) {
-        // A rejection, of the kind the text deserves, carries no value.
-        require(outcome.kind() == (text.empty() ? EmptyInput : v ? OutOfRange : NotNumeric));
-        require(outcome.bText().empty() && outcome.BText().empty());
-        return 0;
-    }
-    // b is the row's; B is v less the row's k, to 15 significant digits and no trailing zero.
-    require(outcome.kind() == Computed && outcome.bText() == std::u16string(1, u'0' + row->b));
+    // Without a row, a rejection of the kind the text deserves and no value; else b is the row's
+    // and B is v less the row's k, to 15 significant digits.
     const std::string B(outcome.BText().begin(), outcome.BText().end());
     double value = 0.0;
-    const auto read =
-        std::from_chars(B.data(), B.data() + B.size(), value, std::chars_format::fixed);
-    require(read.ptr == B.data() + B.size() && std::abs(value - (*v - row->k)) <= 1e-14 * *v);
-    require(B.find('.') == std::string::npos || (B.back() != '0' && B.back() != '.'));
+    const auto end = std::from_chars(B.data(), B.data() + B.size(), value).ptr;
+    const bool holds =
+        row ? outcome.kind() == Computed && outcome.bText() == std::u16string(1, u'0' + row->b) &&
+                  end == B.data() + B.size() && std::abs(value - (*v - row->k)) <= 1e-14 * *v
+            : outcome.kind() == (text.empty() ? EmptyInput
+                                 : v          ? OutOfRange
+                                              : NotNumeric) &&
+                  outcome.bText().empty() && B.empty();
+    if (!holds) {
+        std::abort();
+    }
     return 0;
 }
