@@ -45,9 +45,7 @@ TEST(SysInfoReader, ReadsValueAsText) {
 
 // Only C:\Bin holds the viewer.
 struct FakePrograms : Programs {
-    bool isPlainFile(const std::u16string& file) override {
-        return file == u"C:\\Bin\\\\MSINFO32.EXE";
-    }
+    bool isPlainFile(const std::u16string& f) override { return f == u"C:\\Bin\\\\MSINFO32.EXE"; }
     void start(const std::u16string&) override {}
 };
 

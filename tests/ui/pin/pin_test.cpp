@@ -94,7 +94,6 @@ private slots:
         row("55, Ctrl+Enter", "55", "Ctrl+Return", box + "您输入的内孔直径超出范围！ | 55/4/8",
             "/4/8 Text1");
         row("Alt+C", "6", "Alt+C", "", "Command1 6/2/5.5 Text1");
-        row("Alt+R", "6", "Alt+R", "", "Command3 // Text1");
         row("Alt+R, a new diameter at once", "6", "Alt+R, 1, 2", "", "Command3 12// Text1");
         row("Alt+A", "6", "Alt+A", about, "Command4 6/4/8 Text1");
         row("Space on Calculate, abc", "abc", "Tab, Space", notNumeric, "Command1 /4/8 Text1");
