@@ -2,9 +2,9 @@
 // nothing crashes, leaks or runs into undefined behaviour (the sanitizers of the fuzz build tell
 // that).
 #include "calc/number_reading.h"
+#include "calc/number_text.h"
 #include "calc/pin_dimensions.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -25,17 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lower = candidate.upperBound;
     }
     // Without a row, a rejection of the kind the text deserves and no value; else b is the row's
-    // and B is v less the row's k, to 15 significant digits.
-    const std::string B(outcome.BText().begin(), outcome.BText().end());
-    double value = 0.0;
-    const auto end = std::from_chars(B.data(), B.data() + B.size(), value).ptr;
-    const bool holds =
-        row ? outcome.kind() == Computed && outcome.bText() == std::u16string(1, u'0' + row->b) &&
-                  end == B.data() + B.size() && std::abs(value - (*v - row->k)) <= 1e-14 * *v
-            : outcome.kind() == (text.empty() ? EmptyInput
-                                 : v          ? OutOfRange
-                                              : NotNumeric) &&
-                  outcome.bText().empty() && B.empty();
+    // and B is v less the row's k, written as the rule writes a number.
+    const bool holds = row ? outcome.kind() == Computed &&
+                                 outcome.bText() == std::u16string(1, u'0' + row->b) &&
+                                 outcome.BText() == calc::FormatNumberText(*v - row->k)
+                           : outcome.kind() == (text.empty() ? EmptyInput
+                                                : v          ? OutOfRange
+                                                             : NotNumeric) &&
+                                 outcome.bText().empty() && outcome.BText().empty();
     if (!holds) {
         std::abort();
     }

@@ -1,8 +1,8 @@
 // The relieved-pin dimension rule, from the text typed for D2 to what it tells the window.
 #include "calc/pin_dimensions.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -13,15 +13,13 @@ namespace {
 using calc::ComputePinDimensions;
 using enum calc::PinDimensionOutcome::Kind;
 
-std::u16string Printed(const char* format, double value) {
-    char text[40];
-    const int length = std::snprintf(text, sizeof text, format, value);
-    return std::u16string(text, text + length);
+// The shortest text that reads back as the very double above the bound.
+std::u16string above(double bound) {
+    char text[32];
+    return std::u16string(text, std::to_chars(text, text + 32, std::nextafter(bound, 99.0)).ptr);
 }
 
 TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
-    // 17 digits read back as the very double above the bound.
-    const auto above = [](double bound) { return Printed("%.17g", std::nextafter(bound, 99.0)); };
     const std::u16string zeros(400, u'0');
     // "b B": a bound belongs to the lower row, the next double above it to the next row; "4,5"
     // groups digits: 45, with B from the same 45.
