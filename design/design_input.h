@@ -6,7 +6,8 @@
 
 namespace design {
 
-// The zone of the round pin, whose basic size is the smallest diameter of hole 1.
+// The zone of the round pin, whose basic size is the smallest diameter of hole 1 (and of pin 2
+// where it is round too).
 enum class RoundPinZone { G6, F7, H7 };
 
 // The typed fields, in the order the user fills them in.
@@ -23,7 +24,8 @@ enum class DesignField {
 };
 
 // What the user typed, exactly as left in the boxes (lengths in millimetres), and the two
-// choices. An empty pin distance tolerance stands for δLD/3.
+// choices. An empty pin distance tolerance stands for the default of TwoPinDesign's
+// pinDistanceTolerance.
 struct TwoPinInput {
     std::u16string hole1Diameter;
     std::u16string hole1UpperDeviation;
