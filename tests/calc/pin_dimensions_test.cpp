@@ -65,14 +65,6 @@ TEST(PinDimensionRule, TellsBAndBOrWhyNot) {
     }
 }
 
-// The numeric step alone: no row for what no text reads as.
-TEST(PinDimensionRule, NumericStepHasNoRowOutsideTheTable) {
-    for (const double d2 : {std::nan(""), std::nextafter(3.0, 0.0), 50.000001, HUGE_VAL}) {
-        EXPECT_FALSE(calc::FindPinDimensions(d2)) << d2;
-    }
-    EXPECT_EQ(calc::FindPinDimensions(3.0)->B, 2.5);
-}
-
 // B against printf's 15 digits of v - k, v typed with a 5 in its 16th digit (halfway between two
 // texts of B, where rounding twice goes wrong) or its 15th or 17th.
 TEST(PinDimensionRule, BIsVMinusKTo15SignificantDigits) {
