@@ -2,7 +2,9 @@
 
 #include "design/tolerance_tables.h"
 
+#include <array>
 #include <string>
+#include <utility>
 
 namespace design {
 
@@ -39,5 +41,21 @@ struct TwoPinInput {
     RoundPinZone roundPinZone = RoundPinZone::G6;
     ToleranceGrade relievedPinGrade = ToleranceGrade::IT6;
 };
+
+// Each typed field with its text, in the order of DesignField.
+inline std::array<std::pair<DesignField, const std::u16string*>, 9>
+TypedFields(const TwoPinInput& input) {
+    return {{
+        {DesignField::Hole1Diameter, &input.hole1Diameter},
+        {DesignField::Hole1UpperDeviation, &input.hole1UpperDeviation},
+        {DesignField::Hole1LowerDeviation, &input.hole1LowerDeviation},
+        {DesignField::Hole2Diameter, &input.hole2Diameter},
+        {DesignField::Hole2UpperDeviation, &input.hole2UpperDeviation},
+        {DesignField::Hole2LowerDeviation, &input.hole2LowerDeviation},
+        {DesignField::CentreDistance, &input.centreDistance},
+        {DesignField::CentreDistanceTolerance, &input.centreDistanceTolerance},
+        {DesignField::PinDistanceTolerance, &input.pinDistanceTolerance},
+    }};
+}
 
 } // namespace design

@@ -92,17 +92,7 @@ double AngularError(double x1Max, double x2Max, double centreDistance) {
 } // namespace
 
 DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
-    const std::array<std::pair<DesignField, const std::u16string*>, 9> typed{{
-        {DesignField::Hole1Diameter, &input.hole1Diameter},
-        {DesignField::Hole1UpperDeviation, &input.hole1UpperDeviation},
-        {DesignField::Hole1LowerDeviation, &input.hole1LowerDeviation},
-        {DesignField::Hole2Diameter, &input.hole2Diameter},
-        {DesignField::Hole2UpperDeviation, &input.hole2UpperDeviation},
-        {DesignField::Hole2LowerDeviation, &input.hole2LowerDeviation},
-        {DesignField::CentreDistance, &input.centreDistance},
-        {DesignField::CentreDistanceTolerance, &input.centreDistanceTolerance},
-        {DesignField::PinDistanceTolerance, &input.pinDistanceTolerance},
-    }};
+    const auto typed = TypedFields(input);
     std::array<double, typed.size()> values{};
     const auto value = [&values](DesignField field) -> double& {
         return values[static_cast<std::size_t>(field)];

@@ -159,19 +159,8 @@ QString rejectionMessage(const design::DesignRejection& rejection) {
 }
 
 QString inputText(const design::TwoPinInput& input, const QString& zone, const QString& grade) {
-    const std::pair<DesignField, const std::u16string*> typed[] = {
-        {DesignField::Hole1Diameter, &input.hole1Diameter},
-        {DesignField::Hole1UpperDeviation, &input.hole1UpperDeviation},
-        {DesignField::Hole1LowerDeviation, &input.hole1LowerDeviation},
-        {DesignField::Hole2Diameter, &input.hole2Diameter},
-        {DesignField::Hole2UpperDeviation, &input.hole2UpperDeviation},
-        {DesignField::Hole2LowerDeviation, &input.hole2LowerDeviation},
-        {DesignField::CentreDistance, &input.centreDistance},
-        {DesignField::CentreDistanceTolerance, &input.centreDistanceTolerance},
-        {DesignField::PinDistanceTolerance, &input.pinDistanceTolerance},
-    };
     QString text;
-    for (const auto& [field, value] : typed) {
+    for (const auto& [field, value] : design::TypedFields(input)) {
         const FieldWords words = wordsOf(field);
         text += QStringLiteral("%1 %2 (mm)：%3\n")
                     .arg(QString::fromUtf16(words.name), QString::fromUtf16(words.symbol),
