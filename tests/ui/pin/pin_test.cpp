@@ -97,7 +97,6 @@ private slots:
         row("Alt+R, a new diameter at once", "6", "Alt+R, 1, 2", "", "Command3 12// Text1");
         row("Alt+A", "6", "Alt+A", about, "Command4 6/4/8 Text1");
         row("Space on Calculate, abc", "abc", "Tab, Space", notNumeric, "Command1 /4/8 Text1");
-        row("keypad Enter on Refresh", "6", "Tab, Tab, Num+Enter", "", "Command3 // Text1");
         row("Enter on About", "6", "Tab, Tab, Tab, Return", about, "Command4 6/4/8 Command4");
         row("Text2(1) and Text2(0) copied into Text1", "10",
             "Shift+Tab, Shift+Tab, Shift+Tab, " + readOnly + "Tab, Tab, Tab, Ctrl+A, Ctrl+V, " +
