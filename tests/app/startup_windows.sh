@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The program as a user starts it, on the X display of the test run: without options it maps the
-# calculator's window alone; with --two-pin, the two-pin locating design's window alone.
+# The program as a user starts it, on the X display of the test run: without options, and with an
+# option it does not know (start-up shows no message), it maps the calculator's window alone; with
+# --two-pin, the two-pin locating design's window alone.
 #
 # startup_windows.sh PROGRAM [EMULATOR]
 set -euo pipefail
+source "$(dirname "$0")/../support/wait-for-window.sh"
 
 program=$1
 shift
@@ -16,10 +18,7 @@ expect_only_window() {
     shift
     "$@" "$program" "${options[@]}" &
     pid=$!
-    for _ in $(seq 120); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
-        sleep 0.5
-    done
+    wait_for_window "$pid" "^$title\$" >/dev/null || exit 1
     sleep 1 # a second window would be up by now
     local names
     names="$(for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
@@ -38,3 +37,5 @@ options=()
 expect_only_window 'Quarnest－Tovrel' "$@"
 options=(--two-pin)
 expect_only_window '两销定位设计－Tovrel' "$@"
+options=(--unknown)
+expect_only_window 'Quarnest－Tovrel' "$@"
