@@ -9,8 +9,6 @@
 
 namespace {
 
-HeardEvents* listening = nullptr;
-
 template <class Enum>
 QString keyOf(Enum value) {
     return QMetaEnum::fromType<Enum>().valueToKey(int(value));
@@ -19,22 +17,20 @@ QString keyOf(Enum value) {
 } // namespace
 
 HeardEvents::HeardEvents() {
-    listening = this;
+    heard.clear();
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         QAccessibleInterface* object = event->accessibleInterface();
         const bool valueChanged = event->type() == QAccessible::ValueChanged;
-        listening->heard
-            << keyOf(event->type()) + ' ' + keyOf(object->role()) + ' ' +
-                   (valueChanged
-                        ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
-                        : object->text(QAccessible::Name));
+        heard << keyOf(event->type()) + ' ' + keyOf(object->role()) + ' ' +
+                     (valueChanged
+                          ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                          : object->text(QAccessible::Name));
     });
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
 }
 
 HeardEvents::~HeardEvents() {
     QAccessible::installUpdateHandler(nullptr);
-    listening = nullptr;
 }
 
 QString accessibleSummary(const QWidget& window, const char* name) {

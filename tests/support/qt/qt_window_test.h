@@ -34,7 +34,7 @@ public:
     HeardEvents();
     ~HeardEvents();
 
-    QStringList heard;
+    static inline QStringList heard;
 };
 
 // How a screen reader knows the control `name` of `window`: role, name, description and, after

@@ -158,11 +158,10 @@ private slots:
     void lineEditTellsItsLastWordAndOneRunOfAttributes() {
         input_->setText("5.5");
         auto* text = QAccessible::queryAccessibleInterface(input_)->textInterface();
-        int start[2] = {};
-        int end[2] = {};
-        QCOMPARE(text->textAtOffset(3, QAccessible::WordBoundary, &start[0], &end[0]), "5.5");
-        text->attributes(1, &start[1], &end[1]);
-        QCOMPARE(QList<int>({start[0], end[0], start[1], end[1]}), QList<int>({0, 3, 0, 3}));
+        int at[4] = {};
+        QCOMPARE(text->textAtOffset(3, QAccessible::WordBoundary, &at[0], &at[1]), "5.5");
+        text->attributes(1, &at[2], &at[3]);
+        QCOMPARE(QList<int>(std::begin(at), std::end(at)), QList<int>({0, 3, 0, 3}));
     }
 
     // Also run at 200 % by a ctest entry of its own: the sharp drawing, not the small enlarged.
