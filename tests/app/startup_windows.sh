@@ -2,11 +2,11 @@
 # The program as a user starts it, on the X display of the test run: without options it maps the
 # calculator's window alone; with --two-pin, the two-pin locating design's window alone.
 #
-# startup_windows.sh PROGRAM [EMULATOR]
+# startup_windows.sh PROGRAM TITLE [EMULATOR]   (TITLE: the application title of its identity)
 set -euo pipefail
 
-program=$1
-shift
+program=$1 title=$2
+shift 2
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
@@ -35,6 +35,6 @@ expect_only_window() {
 }
 
 options=()
-expect_only_window 'Quarnest－Tovrel' "$@"
+expect_only_window "Quarnest－$title" "$@"
 options=(--two-pin)
-expect_only_window '两销定位设计－Tovrel' "$@"
+expect_only_window "两销定位设计－$title" "$@"

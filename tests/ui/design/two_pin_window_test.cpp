@@ -52,7 +52,8 @@ private slots:
             box(field)->setText(bad);
             const ModalWatch watch;
             QTest::keyClick(focused(), Qt::Key_Return);
-            QCOMPARE(watch.description.join(' '), "QMessageBox Tovrel Critical Ok " + message);
+            QCOMPARE(watch.description.join(' '),
+                     "QMessageBox " + applicationTitle() + " Critical Ok " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
             QCOMPARE(box(field)->selectedText(), bad);
             for (int i = 0; i < std::ssize(fields); ++i) {

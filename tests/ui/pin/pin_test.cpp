@@ -76,9 +76,9 @@ private slots:
     // read-only boxes, reached by Shift+Tab, keep their text whatever is typed, pasted or cut, but
     // copy it; it is pasted back in Text1.
     void keys_data() {
-        const QString box = "QMessageBox Tovrel Critical Ok ";
+        const QString box = "QMessageBox " + applicationTitle() + " Critical Ok ";
         const QString notNumeric = box + "您输入内孔直径不是数值型，请核对后重新输入！ | abc/4/8";
-        const QString about = "ui::PinAbout 关于Tovrel  | 6/4/8";
+        const QString about = "ui::PinAbout 关于" + applicationTitle() + "  | 6/4/8";
         const QString readOnly = "9, Ctrl+V, Backspace, Ctrl+A, Ctrl+X, Del, Ctrl+C, ";
         for (const char* column : {"input", "keys", "shown", "after"}) {
             QTest::addColumn<QString>(column);
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
         const QPoint screenCentre = pin_->screen()->availableGeometry().center();
         QTRY_VERIFY((pin_->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
-        QCOMPARE(pin_->windowTitle(), QStringLiteral("Quarnest－Tovrel"));
+        QCOMPARE(pin_->windowTitle(), "Quarnest－" + applicationTitle());
         QVERIFY(!(pin_->windowFlags() & Qt::WindowMaximizeButtonHint) &&
                 pin_->minimumSize() == pin_->maximumSize());
         QTimer::singleShot(0, [] { pressKeys("Alt+Q"); });
