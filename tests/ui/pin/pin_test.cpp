@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTest>
 #include <algorithm>
 
@@ -29,37 +28,21 @@ private slots:
         }
     }
 
-    // Every text on one line, not cut, and every character from the face chosen for the control
-    // ("宋体" a Chinese one), none from a fallback. Controls overlap only where the form means
-    // them to: Label5 reaches under Command3, Label3(1) a pixel under Text2(1), and the text of
-    // each ends before the control drawn over it.
-    void everyTextShowsWholeInItsOwnFace() {
-        const int buttonMargin = 2 * pin_->style()->pixelMetric(QStyle::PM_ButtonMargin);
-        QStringList overlaps;
-        for (QWidget* a : pin_->findChildren<QWidget*>()) {
+    // Every character of every text from the face chosen for its control ("宋体" a Chinese one),
+    // none from a fallback. That the texts show whole, ui.whole_texts measures.
+    void everyTextIsInItsOwnFace() {
+        for (QWidget* control : pin_->findChildren<QWidget*>()) {
             const QString text =
-                a->property(a->inherits("QGroupBox") ? "title" : "text").toString().remove(u'&');
-            const QFontMetrics metrics(a->font());
-            const int margin = a->inherits("QPushButton") ? buttonMargin : 0;
-            QVERIFY2(metrics.horizontalAdvance(text) + margin <= a->width() &&
-                         metrics.tightBoundingRect(text).height() <= a->height() &&
-                         std::ranges::all_of(text.toUcs4(),
-                                             [&](char32_t c) { return metrics.inFontUcs4(c); }),
-                     qPrintable(a->objectName()));
-            const QString face = QFontInfo(a->font()).family(); // what "宋体" resolved to
-            QVERIFY2(a->font().family() != u"宋体" || QFontDatabase::writingSystems(face).contains(
-                                                          QFontDatabase::SimplifiedChinese),
-                     qPrintable(a->objectName() + ": " + face));
-            for (QWidget* b :
-                 a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                const QRect both = a->geometry() & b->geometry();
-                if (b != a && !both.isEmpty() && a->parentWidget()->childAt(both.center()) == b) {
-                    overlaps << a->objectName() + " under " + b->objectName();
-                    QVERIFY(a->x() + metrics.horizontalAdvance(text) <= b->x());
-                }
-            }
+                control->property(control->inherits("QGroupBox") ? "title" : "text").toString();
+            const QFontMetrics metrics(control->font());
+            const QString face = QFontInfo(control->font()).family(); // what "宋体" resolved to
+            QVERIFY2(std::ranges::all_of(text.toUcs4(),
+                                         [&](char32_t c) { return metrics.inFontUcs4(c); }) &&
+                         (control->font().family() != u"宋体" ||
+                          QFontDatabase::writingSystems(face).contains(
+                              QFontDatabase::SimplifiedChinese)),
+                     qPrintable(control->objectName() + ": " + face));
         }
-        QCOMPARE(overlaps, (QStringList{"Label5 under Command3", "Label3_1 under Text2_1"}));
     }
 
     void tabWalksTheFocusChain() {

@@ -6,22 +6,16 @@
 #include "ui/about/pin_about.h"
 #include "ui/design/two_pin_window.h"
 #include "ui/pin/pin.h"
-#include "ui/shell/window_system.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
 namespace {
 
-// In device pixels: the box of the pixels of at least a quarter coverage, and the amount of ink,
-// in fully covered pixels (which, unlike a count of pixels, hardly depends on where the text falls
-// between them).
+// In device pixels: the box of the pixels of at least a quarter coverage, and the amount of ink in
+// fully covered pixels, which hardly depends on where the text falls between the pixels.
 struct Ink {
     QRect box;
     double amount = 0;
@@ -35,32 +29,25 @@ QImage shot(QWidget& widget) {
 Ink inkBetween(const QImage& a, const QImage& b, const QRegion& ignored = {}) {
     Ink ink;
     for (int y = 0; y < a.height(); ++y) {
-        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            const int change = std::max({std::abs(qRed(rowA[x]) - qRed(rowB[x])),
-                                         std::abs(qGreen(rowA[x]) - qGreen(rowB[x])),
-                                         std::abs(qBlue(rowA[x]) - qBlue(rowB[x]))});
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int change =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
             if (change > 0 && !ignored.contains(QPoint(x, y))) {
                 ink.amount += change / 255.0;
-                if (change >= 64) {
-                    ink.box |= QRect(x, y, 1, 1);
-                }
+                ink.box |= change >= 64 ? QRect(x, y, 1, 1) : QRect();
             }
         }
     }
     return ink;
 }
 
-// A rectangle of the widget's, in device pixels of the widget.
-QRect devicePixels(const QWidget& widget, const QRect& rect) {
-    const qreal ratio = widget.devicePixelRatioF();
-    return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
-}
-
 // A rectangle of the widget's, in device pixels of its window.
 QRect inWindow(const QWidget& widget, const QRect& rect) {
-    return devicePixels(widget, rect.translated(widget.mapTo(widget.window(), QPoint())));
+    const qreal ratio = widget.devicePixelRatioF();
+    const QRectF logical(widget.mapTo(widget.window(), rect.topLeft()), rect.size());
+    return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
 }
 
 // The control's text as its window shows it: drawn in black, then in white. The controls inside
@@ -80,70 +67,31 @@ Ink visibleInk(QWidget& control) {
     control.setPalette(ownPalette ? designed : QPalette());
     QRegion inside;
     for (QWidget* child : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible()) {
-            inside += inWindow(*child, child->rect());
-        }
+        inside += child->isVisible() ? inWindow(*child, child->rect()) : QRect();
     }
     return inkBetween(shots[0], shots[1], inside);
 }
 
-// The same text drawn in the control's font with nothing to clip it, wrapped as the control wraps
-// it.
-Ink unclippedInk(const QWidget& control, const QString& text, int flags, int wrapWidth) {
+// The same text in the control's font with nothing to clip it, wrapped as the control wraps it.
+Ink unclippedInk(const QWidget& control, const QString& text, int wrapWidth) {
+    const int flags = Qt::TextHideMnemonic | (wrapWidth > 0 ? Qt::TextWordWrap : 0);
     const QFontMetrics metrics(control.font(), &control);
-    const QRect extent = metrics.boundingRect(
-        QRect(0, 0, wrapWidth > 0 ? wrapWidth : 100'000, 100'000), flags, text);
+    const QSize size =
+        metrics.boundingRect(QRect(0, 0, wrapWidth > 0 ? wrapWidth : 100'000, 100'000), flags, text)
+            .size();
     const int margin = 2 * metrics.height();
     const qreal ratio = control.devicePixelRatioF();
-    QImage paper((extent.size() + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_RGB32);
+    QImage paper((size + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_RGB32);
     paper.setDevicePixelRatio(ratio);
     paper.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
     paper.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
     paper.fill(Qt::white);
-    QImage blank = paper;
+    const QImage blank = paper;
     QPainter painter(&paper);
     painter.setFont(control.font());
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(margin, margin), extent.size()), flags, text);
+    painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
     painter.end();
     return inkBetween(blank, paper);
-}
-
-// The text a control shows, with how it lays it out; an empty text for a control without one.
-struct Shown {
-    QString text;
-    int flags = 0;
-    int wrapWidth = 0;
-};
-
-Shown shownText(const QWidget& control) {
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        // A label that gives its buddy an access key hides the "&".
-        return {label->text(),
-                (label->wordWrap() ? int(Qt::TextWordWrap) : 0) |
-                    (label->buddy() ? int(Qt::TextHideMnemonic) : 0),
-                label->wordWrap() ? label->contentsRect().width() : 0};
-    }
-    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
-        return {button->text(), Qt::TextHideMnemonic};
-    }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
-        return {frame->title(), Qt::TextHideMnemonic};
-    }
-    if (const auto* box = qobject_cast<const QLineEdit*>(&control)) {
-        return {box->text()};
-    }
-    if (const auto* box = qobject_cast<const QComboBox*>(&control)) {
-        return {box->currentText()};
-    }
-    return {};
-}
-
-QString describe(const Ink& ink) {
-    return QStringLiteral("%1×%2 px, %3 pixels of ink")
-        .arg(ink.box.width())
-        .arg(ink.box.height())
-        .arg(ink.amount, 0, 'f', 1);
 }
 
 } // namespace
@@ -151,85 +99,83 @@ QString describe(const Ink& ink) {
 class WholeTextsTest : public QObject {
     Q_OBJECT
 
+    ui::Pin pin_;
+    ui::PinAbout about_{&pin_, [] {}};
+    ui::TwoPinWindow design_;
+
 private slots:
+    // The main window with a result, the About dialog and the two-pin design with a result in
+    // every box.
     void initTestCase() {
-        pin_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pin_));
+        for (QWidget* window : std::initializer_list<QWidget*>{&pin_, &about_, &design_}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        }
         QTest::keyClicks(pin_.findChild<QLineEdit*>("Text1"), QStringLiteral("6\r"));
-        about_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about_));
-        design_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&design_));
-        // Two holes of different sizes with every field given: a result in every box.
-        const QString typed = "20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7\r";
-        for (const QChar c : typed) {
+        for (const QChar c : QStringLiteral("20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7\r")) {
             QTest::keyClick(design_.focusWidget(), c == u'|' ? '\t' : c.toLatin1());
         }
         QVERIFY(!design_.findChild<QLineEdit*>("relievedPinResult")->text().isEmpty());
     }
 
-    void everyTextIsWholeAndClearOfTheOthers_data() {
-        QTest::addColumn<QWidget*>("window");
-        QTest::newRow("main window") << static_cast<QWidget*>(&pin_);
-        QTest::newRow("About dialog") << static_cast<QWidget*>(&about_);
-        QTest::newRow("two-pin design") << static_cast<QWidget*>(&design_);
-    }
-
     // Each text's ink reaches as far and as wide as the same text drawn unclipped (to a pixel of
     // the rounding), nearly all of it shows, and no two texts' inks meet.
     void everyTextIsWholeAndClearOfTheOthers() {
-        QFETCH(QWidget*, window);
-        QList<std::pair<QString, QRect>> inks;
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            const Shown shown = shownText(*control);
-            if (control->window() != window || !control->isVisible() || shown.text.isEmpty()) {
-                continue;
+        for (QWidget* window : std::initializer_list<QWidget*>{&pin_, &about_, &design_}) {
+            QList<std::pair<QString, QRect>> inks;
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const char* property = control->inherits("QGroupBox")   ? "title"
+                                       : control->inherits("QComboBox") ? "currentText"
+                                                                        : "text";
+                const QString text = control->property(property).toString();
+                if (control->window() != window || !control->isVisible() || text.isEmpty()) {
+                    continue;
+                }
+                const bool wraps = control->property("wordWrap").toBool();
+                const Ink visible = visibleInk(*control);
+                const Ink whole =
+                    unclippedInk(*control, text, wraps ? control->contentsRect().width() : 0);
+                QVERIFY2(
+                    visible.box.width() >= whole.box.width() - 1 &&
+                        visible.box.height() >= whole.box.height() - 1 &&
+                        visible.amount >= 0.9 * whole.amount,
+                    qPrintable(QStringLiteral("%1: %2×%3 px, %4 px of ink; unclipped %5×%6, %7")
+                                   .arg(control->objectName())
+                                   .arg(visible.box.width())
+                                   .arg(visible.box.height())
+                                   .arg(visible.amount)
+                                   .arg(whole.box.width())
+                                   .arg(whole.box.height())
+                                   .arg(whole.amount)));
+                for (const auto& [other, box] : inks) {
+                    QVERIFY2(!box.intersects(visible.box),
+                             qPrintable(control->objectName() + " meets " + other));
+                }
+                inks.append({control->objectName(), visible.box});
             }
-            const Ink visible = visibleInk(*control);
-            const Ink whole = unclippedInk(*control, shown.text, shown.flags, shown.wrapWidth);
-            const QString name = control->objectName();
-            QVERIFY2(visible.box.width() >= whole.box.width() - 1 &&
-                         visible.box.height() >= whole.box.height() - 1 &&
-                         visible.amount >= 0.9 * whole.amount,
-                     qPrintable(name + ": " + describe(visible) + " of " + describe(whole)));
-            for (const auto& [other, box] : inks) {
-                QVERIFY2(!box.intersects(visible.box), qPrintable(name + " meets " + other));
-            }
-            inks.append({name, visible.box});
+            QVERIFY(inks.size() >= 5);
         }
-        QVERIFY(inks.size() >= 5);
     }
 
-    // The pin drawing and the About banner: the control drawn with room to spare shows nothing
-    // beyond its own box, and the window shows all of the control.
-    void picturesAreWhole_data() {
-        QTest::addColumn<QWidget*>("picture");
-        QTest::newRow("pin drawing") << pin_.findChild<QWidget*>("Picture1");
-        QTest::newRow("About banner") << about_.findChild<QWidget*>("picIcon");
-    }
-
+    // The pin drawing and the About banner: all of the control shows in its window, and the
+    // control drawn with room to spare shows nothing beyond its own box but its background.
     void picturesAreWhole() {
-        QFETCH(QWidget*, picture);
-        const QImage framed = shot(*picture);
-        QCOMPARE(shot(*picture->window())
-                     .copy(QRect(inWindow(*picture, picture->rect()).topLeft(), framed.size())),
-                 framed);
-        const QSize designed = picture->size();
-        const QRect designedContents = devicePixels(*picture, picture->contentsRect());
-        picture->resize(designed + QSize(64, 64));
-        const QImage roomy = shot(*picture);
-        const QRect roomyContents = devicePixels(*picture, picture->contentsRect());
-        picture->resize(designed);
-        QImage background(roomy.size(), QImage::Format_RGB32);
-        background.fill(roomy.pixel(roomyContents.bottomRight() - QPoint(1, 1)));
-        const QRegion spill = QRegion(roomyContents) - designedContents;
-        QCOMPARE(inkBetween(roomy, background, QRegion(roomy.rect()) - spill).amount, 0.0);
+        for (QWidget* picture :
+             {pin_.findChild<QWidget*>("Picture1"), about_.findChild<QWidget*>("picIcon")}) {
+            const QImage alone = shot(*picture);
+            const QPoint origin = inWindow(*picture, picture->rect()).topLeft();
+            QCOMPARE(shot(*picture->window()).copy(QRect(origin, alone.size())), alone);
+            const QRect contents = inWindow(*picture, picture->contentsRect()).translated(-origin);
+            picture->resize(picture->size() + QSize(64, 64));
+            const QImage roomy = shot(*picture);
+            const QRegion beyond =
+                QRegion(inWindow(*picture, picture->contentsRect()).translated(-origin)) - contents;
+            picture->resize(picture->size() - QSize(64, 64));
+            QImage background(roomy.size(), QImage::Format_RGB32);
+            background.fill(roomy.pixel(beyond.boundingRect().bottomRight() - QPoint(2, 2)));
+            QCOMPARE(inkBetween(roomy, background, QRegion(roomy.rect()) - beyond).amount, 0.0);
+        }
     }
-
-private:
-    ui::Pin pin_;
-    ui::PinAbout about_{&pin_, [] {}};
-    ui::TwoPinWindow design_;
 };
 
 std::unique_ptr<QObject> makeWindowTest() {
