@@ -9,6 +9,9 @@
 #include <QScreen>
 #include <QTest>
 #include <algorithm>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 class PinTest : public QObject {
     Q_OBJECT
@@ -112,8 +115,8 @@ private slots:
             drawing.convertToFormat(QImage::Format_RGB32));
     }
 
-    // The start-up window alone, centred by its whole frame, with its caption and no maximize
-    // button; then Exit by its access key.
+    // The start-up window alone, centred by its whole frame, with its caption, no maximize button
+    // and, on Windows, a border that does not size (no thick frame); then Exit by its access key.
     void startsAloneCentredAndAltQEndsTheProgramWithStatusZero() {
         QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 1);
         const QPoint screenCentre = pin_->screen()->availableGeometry().center();
@@ -121,6 +124,9 @@ private slots:
         QCOMPARE(pin_->windowTitle(), "Quarnest－" + applicationTitle());
         QVERIFY(!(pin_->windowFlags() & Qt::WindowMaximizeButtonHint) &&
                 pin_->minimumSize() == pin_->maximumSize());
+#ifdef Q_OS_WIN
+        QVERIFY(!(GetWindowLongPtrW(HWND(pin_->winId()), GWL_STYLE) & WS_THICKFRAME));
+#endif
         QTimer::singleShot(0, [] { pressKeys("Alt+Q"); });
         QTimer::singleShot(10'000, [] { QApplication::exit(1); }); // a press that went astray
         QCOMPARE(QApplication::exec(), 0);
