@@ -8,7 +8,6 @@
 #include "ui/pin/pin.h"
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QTest>
 #include <algorithm>
 
@@ -43,16 +42,17 @@ Ink inkBetween(const QImage& a, const QImage& b, const QRegion& ignored = {}) {
     return ink;
 }
 
-// A rectangle of the widget's, in device pixels of its window.
-QRect inWindow(const QWidget& widget, const QRect& rect) {
+// A rectangle of the widget's, in device pixels of `canvas`, the widget or one it lies in.
+QRect onCanvas(const QWidget& widget, const QRect& rect, const QWidget& canvas) {
     const qreal ratio = widget.devicePixelRatioF();
-    const QRectF logical(widget.mapTo(widget.window(), rect.topLeft()), rect.size());
+    const QRectF logical(widget.mapTo(&canvas, rect.topLeft()), rect.size());
     return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
 }
 
-// The control's text as its window shows it: drawn in black, then in white. The controls inside
-// a group box, which take its colours, are left out.
-Ink visibleInk(QWidget& control) {
+// The control's text as `canvas` (its window, or the control itself) shows it: what changes when
+// the text is drawn in black, then in white. The controls inside a group box, which take its
+// colours, are left out.
+Ink textInk(QWidget& control, QWidget& canvas) {
     const QPalette designed = control.palette();
     const bool ownPalette = control.testAttribute(Qt::WA_SetPalette);
     QImage shots[2];
@@ -62,36 +62,14 @@ Ink visibleInk(QWidget& control) {
             palette.setColor(role, white ? Qt::white : Qt::black);
         }
         control.setPalette(palette);
-        shots[white] = shot(*control.window());
+        shots[white] = shot(canvas);
     }
     control.setPalette(ownPalette ? designed : QPalette());
     QRegion inside;
     for (QWidget* child : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        inside += child->isVisible() ? inWindow(*child, child->rect()) : QRect();
+        inside += child->isVisible() ? onCanvas(*child, child->rect(), canvas) : QRect();
     }
     return inkBetween(shots[0], shots[1], inside);
-}
-
-// The same text in the control's font with nothing to clip it, wrapped as the control wraps it.
-Ink unclippedInk(const QWidget& control, const QString& text, int wrapWidth) {
-    const int flags = Qt::TextHideMnemonic | (wrapWidth > 0 ? Qt::TextWordWrap : 0);
-    const QFontMetrics metrics(control.font(), &control);
-    const QSize size =
-        metrics.boundingRect(QRect(0, 0, wrapWidth > 0 ? wrapWidth : 100'000, 100'000), flags, text)
-            .size();
-    const int margin = 2 * metrics.height();
-    const qreal ratio = control.devicePixelRatioF();
-    QImage paper((size + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format_RGB32);
-    paper.setDevicePixelRatio(ratio);
-    paper.setDotsPerMeterX(qRound(control.logicalDpiX() / 0.0254));
-    paper.setDotsPerMeterY(qRound(control.logicalDpiY() / 0.0254));
-    paper.fill(Qt::white);
-    const QImage blank = paper;
-    QPainter painter(&paper);
-    painter.setFont(control.font());
-    painter.drawText(QRect(QPoint(margin, margin), size), flags, text);
-    painter.end();
-    return inkBetween(blank, paper);
 }
 
 } // namespace
@@ -131,10 +109,15 @@ private slots:
                 if (control->window() != window || !control->isVisible() || text.isEmpty()) {
                     continue;
                 }
-                const bool wraps = control->property("wordWrap").toBool();
-                const Ink visible = visibleInk(*control);
-                const Ink whole =
-                    unclippedInk(*control, text, wraps ? control->contentsRect().width() : 0);
+                // Unclipped: the control alone with room below and beside, where more width
+                // neither wraps the text otherwise nor moves a combo box's arrow.
+                const Ink visible = textInk(*control, *window);
+                const QSize designed = control->size();
+                const bool keepWidth =
+                    control->property("wordWrap").toBool() || control->inherits("QComboBox");
+                control->resize(designed + QSize(keepWidth ? 0 : 200, 64));
+                const Ink whole = textInk(*control, *control);
+                control->resize(designed);
                 QVERIFY2(
                     visible.box.width() >= whole.box.width() - 1 &&
                         visible.box.height() >= whole.box.height() - 1 &&
@@ -163,13 +146,13 @@ private slots:
         for (QWidget* picture :
              {pin_.findChild<QWidget*>("Picture1"), about_.findChild<QWidget*>("picIcon")}) {
             const QImage alone = shot(*picture);
-            const QPoint origin = inWindow(*picture, picture->rect()).topLeft();
+            const QPoint origin = onCanvas(*picture, picture->rect(), *picture->window()).topLeft();
             QCOMPARE(shot(*picture->window()).copy(QRect(origin, alone.size())), alone);
-            const QRect contents = inWindow(*picture, picture->contentsRect()).translated(-origin);
+            const QRect contents = onCanvas(*picture, picture->contentsRect(), *picture);
             picture->resize(picture->size() + QSize(64, 64));
             const QImage roomy = shot(*picture);
             const QRegion beyond =
-                QRegion(inWindow(*picture, picture->contentsRect()).translated(-origin)) - contents;
+                QRegion(onCanvas(*picture, picture->contentsRect(), *picture)) - contents;
             picture->resize(picture->size() - QSize(64, 64));
             QImage background(roomy.size(), QImage::Format_RGB32);
             background.fill(roomy.pixel(beyond.boundingRect().bottomRight() - QPoint(2, 2)));
