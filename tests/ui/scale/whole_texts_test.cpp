@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
