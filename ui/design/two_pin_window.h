@@ -14,7 +14,8 @@ class TwoPinWindow;
 
 // The two-pin locating design: the user types both holes, their centre distance and its
 // tolerances and picks the pins' tolerances; Calculate shows every step of the design, Copy puts
-// the results on the clipboard, one per line. Unusable input gets a message box naming the field.
+// the inputs and the results on the clipboard, one per line. Unusable input gets a message box
+// naming the field; any change of an input or a choice clears the results.
 class TwoPinWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +36,8 @@ private:
     std::unique_ptr<Ui::TwoPinWindow> ui_;
     // The results shown, in order; empty while none are.
     std::vector<design::ResultLine> results_;
+    // The inputs and choices the results belong to, as the copied text begins.
+    QString inputText_;
 };
 
 } // namespace ui
