@@ -96,7 +96,8 @@ private slots:
         for (const QChar c : QStringLiteral("20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7\r")) {
             QTest::keyClick(design_.focusWidget(), c == u'|' ? '\t' : c.toLatin1());
         }
-        QVERIFY(!design_.findChild<QLineEdit*>("relievedPinResult")->text().isEmpty());
+        QVERIFY(!design_.findChild<QLineEdit*>("totalAngularErrorResult")->text().isEmpty());
+        QApplication::processEvents(); // the windows laid out anew for their new texts
     }
 
     // Each text's ink reaches as far and as wide as the same text drawn unclipped (to a pixel of
