@@ -3,12 +3,12 @@
 # option it does not know (start-up shows no message), it maps the calculator's window alone; with
 # --two-pin, the two-pin locating design's window alone.
 #
-# startup_windows.sh PROGRAM [EMULATOR]
+# startup_windows.sh PROGRAM TITLE [EMULATOR]   (TITLE: the application title of its identity)
 set -euo pipefail
 source "$(dirname "$0")/../support/wait-for-window.sh"
 
-program=$1
-shift
+program=$1 title=$2
+shift 2
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
@@ -34,8 +34,8 @@ expect_only_window() {
 }
 
 options=()
-expect_only_window 'Quarnest－Tovrel' "$@"
+expect_only_window "Quarnest－$title" "$@"
 options=(--two-pin)
-expect_only_window '两销定位设计－Tovrel' "$@"
+expect_only_window "两销定位设计－$title" "$@"
 options=(--unknown)
-expect_only_window 'Quarnest－Tovrel' "$@"
+expect_only_window "Quarnest－$title" "$@"

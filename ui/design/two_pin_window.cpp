@@ -92,6 +92,7 @@ std::u16string textOf(const QLineEdit* box) {
 TwoPinWindow::TwoPinWindow(QWidget* parent)
     : QWidget(parent, shell::fixedWindowFlags), ui_(std::make_unique<Form>()) {
     ui_->setupUi(this);
+    setWindowTitle(shell::withApplicationTitle(windowTitle()));
     for (const FieldControls& controls : fieldControls) {
         const QString caption = two_pin_words::fieldLabel(controls.field);
         (ui_.get()->*controls.label)->setText(caption);

@@ -91,7 +91,8 @@ private slots:
             type(typed);
             const ModalWatch watch;
             QTest::keyClick(focused(), Qt::Key_Return);
-            QCOMPARE(watch.description.join(' '), "QMessageBox Tovrel Critical 确定 " + message);
+            QCOMPARE(watch.description.join(' '),
+                     "QMessageBox " + applicationTitle() + " Critical 确定 " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
             QCOMPARE(box(field)->selectedText(), typed.section(u'|', field, field));
             for (int i = 0; i < std::ssize(fields); ++i) {
