@@ -36,10 +36,8 @@ HeardEvents::~HeardEvents() {
 QString accessibleSummary(const QWidget& window, const char* name) {
     QAccessibleInterface* control =
         QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(name));
-    QString summary = keyOf(control->role()) + ' ' + control->text(QAccessible::Name) + ' ' +
-                      control->text(QAccessible::Description) + " |";
-    for (const auto& [caption, relation] : control->relations(QAccessible::Label)) {
-        summary += ' ' + caption->text(QAccessible::Name);
-    }
-    return summary;
+    const auto captions = control->relations(QAccessible::Label);
+    return keyOf(control->role()) + ' ' + control->text(QAccessible::Name) + ' ' +
+           control->text(QAccessible::Description) + " |" +
+           (captions.isEmpty() ? "" : ' ' + captions[0].first->text(QAccessible::Name));
 }

@@ -41,5 +41,5 @@ public:
 };
 
 // How a screen reader knows the control `name` of `window`: role, name, description and, after
-// "|", the name of the caption that labels it.
+// "|", the name of the first caption that labels it.
 QString accessibleSummary(const QWidget& window, const char* name);

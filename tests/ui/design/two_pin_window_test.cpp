@@ -107,9 +107,9 @@ private slots:
     void screenReaderNamesTheBoxes() {
         window_ = std::make_unique<ui::TwoPinWindow>();
         QCOMPARE(accessibleSummary(*window_, "pinDistanceTolerance"),
-                 "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd 已知条件");
+                 "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd");
         QCOMPARE(accessibleSummary(*window_, "x1MinResult"),
-                 "EditableText 孔1最小间隙 X1min 单位：毫米 | 孔1最小间隙 X1min 计算结果");
+                 "EditableText 孔1最小间隙 X1min 单位：毫米 | 孔1最小间隙 X1min");
     }
 
 private:

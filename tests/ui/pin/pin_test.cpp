@@ -107,8 +107,8 @@ private slots:
     }
 
     // What a screen reader says at each stop that is no button: names with the unit in the
-    // description, the captions that label each box (its own and the frame's), the drawing a
-    // graphic (its description up to the first comma).
+    // description, the caption that labels each box, the drawing a graphic (its description up
+    // to the first comma).
     void screenReaderKnowsEachStop() {
         QStringList heard;
         for (const char* stop : {"Text1", "Text2_0", "Text2_1", "Picture1"}) {
@@ -116,9 +116,9 @@ private slots:
         }
         QCOMPARE(heard, (QStringList{
                             "EditableText 定位孔直径D2 单位：毫米；范围：3 至 50；按 Enter 计算 | "
-                            "定位孔直径D2 Tovrel",
-                            "EditableText 窄边宽度 b 单位：毫米 | 窄边宽度 b Tovrel",
-                            "EditableText 两角间宽度 B 单位：毫米 | 两角间宽度 B Tovrel",
+                            "定位孔直径D2",
+                            "EditableText 窄边宽度 b 单位：毫米 | 窄边宽度 b",
+                            "EditableText 两角间宽度 B 单位：毫米 | 两角间宽度 B",
                             "Graphic 菱形定位销示意图 定位孔内菱形定位销的截面图",
                         }));
     }
