@@ -111,13 +111,12 @@ private slots:
         QTest::keyClicks(input_, "6\r");
         input_->setText("50");
         QTest::keyClick(input_, Qt::Key_Return);
-        QStringList told;
-        for (const QString results :
-             {"b 为 2 毫米，两角间宽度 B 为 5.5", "b 为 8 毫米，两角间宽度 B 为 45"}) {
-            const QString words = " Notification 计算结果：窄边宽度 " + results + " 毫米";
-            told << "ObjectShow" + words << "ValueChanged" + words;
-        }
-        QCOMPARE(events.heard.filter(QRegularExpression("^(ObjectShow|ValueChanged) Notif")), told);
+        const QString told =
+            " Notification 计算结果：窄边宽度 b 为 %1 毫米，两角间宽度 B 为 %2 毫米";
+        QCOMPARE(events.heard.filter(QRegularExpression("^(ObjectShow|ValueChanged) Notif")),
+                 (QStringList{
+                     "ObjectShow" + told.arg("2", "5.5"), "ValueChanged" + told.arg("2", "5.5"),
+                     "ObjectShow" + told.arg("8", "45"), "ValueChanged" + told.arg("8", "45")}));
         QCOMPARE(QApplication::focusWidget(), input_);
     }
 
