@@ -1,10 +1,11 @@
-// libFuzzer target: for any UTF-16 text (host byte order) nothing crashes, leaks or runs into
-// undefined behaviour (the sanitizers of the fuzz build tell that), and a B the rule computes reads
-// back, by the rule's own reader, as a number between 0 and D2. Which row holds D2, the boundary
-// rows of pin_dimensions_test.cpp tell.
+// libFuzzer target: for any UTF-16 text (host byte order) the rule keeps its invariants, and
+// nothing crashes, leaks or runs into undefined behaviour (the sanitizers of the fuzz build tell
+// that).
 #include "calc/number_reading.h"
+#include "calc/number_text.h"
 #include "calc/pin_dimensions.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -13,12 +14,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u16string text(size / 2, u'\0');
     std::memcpy(text.data(), data, text.size() * 2);
     const calc::PinDimensionOutcome outcome = calc::ComputePinDimensions(text);
-    if (outcome.kind() == calc::PinDimensionOutcome::Kind::Computed) {
-        const std::optional<double> d2 = calc::ReadStrictNumber(text);
-        const std::optional<double> B = calc::ReadStrictNumber(outcome.BText());
-        if (!d2 || !B || !(*B > 0 && *B < *d2)) {
-            std::abort();
-        }
+    const std::optional<double> v = calc::ReadStrictNumber(text);
+    // The row that holds v; each row is open below, the first one holds 3 itself.
+    const calc::PinDimensionRow* row = nullptr;
+    double lower = std::nextafter(calc::kSmallestDiameter, 0.0);
+    for (const calc::PinDimensionRow& candidate : calc::kPinDimensionTable) {
+        row = v && *v > lower && *v <= candidate.upperBound ? &candidate : row;
+        lower = candidate.upperBound;
+    }
+    // With a row, b is the row's and B is v less the row's k, written as the rule writes a number;
+    // without one, a rejection that carries no value.
+    if (row ? outcome.bText() != std::u16string(1, u'0' + row->b) ||
+                  outcome.BText() != calc::FormatNumberText(*v - row->k)
+            : outcome.kind() == calc::PinDimensionOutcome::Kind::Computed ||
+                  !outcome.bText().empty() || !outcome.BText().empty()) {
+        std::abort();
     }
     return 0;
 }
