@@ -1,12 +1,14 @@
-// Every text of the three windows whole and clear of the others, and the pictures whole, at the
-// display scale the test runs at (ctest runs it at 100 % to 200 %). What counts is the ink: a
-// control's text is found in the rendered window as the pixels that change when only that
-// control's text colour does, and it is measured against the same text drawn unclipped.
+// Every text of the three windows in its own face, whole and clear of the others, and the pictures
+// whole, at the display scale the test runs at (ctest runs it at 100 % to 200 %). What counts is
+// the ink: a control's text is found in the rendered window as the pixels that change when only
+// that control's text colour does, and it is measured against the same text drawn unclipped.
 #include "tests/support/qt/qt_window_test.h"
 #include "ui/about/pin_about.h"
 #include "ui/design/two_pin_window.h"
 #include "ui/pin/pin.h"
 
+#include <QDebug>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
@@ -28,14 +30,13 @@ QImage shot(QWidget& widget) {
 // What differs between two renderings of the same size, within `area`.
 Ink inkBetween(const QImage& a, const QImage& b, const QRegion& area) {
     Ink ink;
-    const QRect bounds = area.boundingRect() & a.rect();
-    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
-        for (int x = bounds.left(); x <= bounds.right(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int change =
-                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q))});
-            if (change > 0 && area.contains(QPoint(x, y))) {
+    for (const QRect& rect : area.intersected(a.rect())) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                const int change =
+                    std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
                 ink.amount += change / 255.0;
                 ink.box |= change >= 64 ? QRect(x, y, 1, 1) : QRect();
             }
@@ -115,6 +116,17 @@ private slots:
                 if (control->window() != window || !control->isVisible() || text.isEmpty()) {
                     continue;
                 }
+                // Every character but a line break from the face chosen for the control, none from
+                // a fallback, and "宋体" resolved to a Chinese face.
+                const QFontMetrics metrics(control->font());
+                const QString face = QFontInfo(control->font()).family();
+                QVERIFY2(std::ranges::all_of(
+                             text.toUcs4(),
+                             [&](char32_t c) { return c == u'\n' || metrics.inFontUcs4(c); }) &&
+                             (control->font().family() != u"宋体" ||
+                              QFontDatabase::writingSystems(face).contains(
+                                  QFontDatabase::SimplifiedChinese)),
+                         qPrintable(control->objectName() + ": " + face));
                 // Unclipped: the control alone with room below and beside, where more width
                 // neither wraps the text otherwise nor moves a combo box's arrow.
                 const Ink visible = textInk(*control, *window);
@@ -124,18 +136,13 @@ private slots:
                 control->resize(designed + QSize(keepWidth ? 0 : 200, 64));
                 const Ink whole = textInk(*control, *control);
                 control->resize(designed);
-                QVERIFY2(
-                    visible.box.width() >= whole.box.width() - 1 &&
-                        visible.box.height() >= whole.box.height() - 1 &&
-                        visible.amount >= 0.9 * whole.amount,
-                    qPrintable(QStringLiteral("%1: %2×%3 px, %4 px of ink; unclipped %5×%6, %7")
-                                   .arg(control->objectName())
-                                   .arg(visible.box.width())
-                                   .arg(visible.box.height())
-                                   .arg(visible.amount)
-                                   .arg(whole.box.width())
-                                   .arg(whole.box.height())
-                                   .arg(whole.amount)));
+                QString sizes; // in device pixels, and the amounts of ink
+                QDebug(&sizes) << visible.box.size() << visible.amount << "unclipped"
+                               << whole.box.size() << whole.amount;
+                QVERIFY2(visible.box.width() >= whole.box.width() - 1 &&
+                             visible.box.height() >= whole.box.height() - 1 &&
+                             visible.amount >= 0.9 * whole.amount,
+                         qPrintable(control->objectName() + sizes));
                 for (const auto& [other, box] : inks) {
                     QVERIFY2(!box.intersects(visible.box),
                              qPrintable(control->objectName() + " meets " + other));
