@@ -31,7 +31,7 @@ struct DesignRejection {
     bool operator==(const DesignRejection&) const = default;
 };
 
-// A pin diameter: basic size and limits, in millimetres.
+// A diameter of a pin or a hole: basic size and limits, in millimetres.
 struct PinSize {
     double basic;
     double max;
@@ -52,12 +52,16 @@ struct RelievedPinDesign {
 
 // Every value of the design, in the order of the steps. Lengths in millimetres.
 struct TwoPinDesign {
-    double centreDistance;       // 1. L
-    double pinDistanceTolerance; //    δLd as used (δLD/3 rounded down to 0.001 when not typed)
-    PinSize roundPin;            // 2. basic D1min, deviations of the zone
-    double x1Min;                //    D1min - d1max
-    double x1Max;                //    D1max - d1min, also the displacement of hole 1's centre
-    std::u16string bText;        // 3. b and B of the relieved pin, as the main window shows them
+    PinSize hole1;                  //    D1, D1max, D1min as typed
+    PinSize hole2;                  //    D2, D2max, D2min
+    double centreDistanceTolerance; //    δLD
+    bool pinDistanceToleranceTyped; //    false where δLd is the default
+    double centreDistance;          // 1. L
+    double pinDistanceTolerance;    //    δLd as used (δLD/3 rounded down to 0.001 when not typed)
+    PinSize roundPin;               // 2. basic D1min, deviations of the zone
+    double x1Min;                   //    D1min - d1max
+    double x1Max;                   //    D1max - d1min, also the displacement of hole 1's centre
+    std::u16string bText;           // 3. b and B of the relieved pin, as the main window shows them
     std::u16string BText;
     double compensation; // 4. a = δLD + δLd - X1min / 2
     // 5.-7.; none where a <= 0: the round pin's clearance absorbs the distance error and two round

@@ -132,6 +132,10 @@ DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
     }
 
     TwoPinDesign design;
+    design.hole1 = {d1, d1 + es1, d1Min};
+    design.hole2 = {d2, d2 + es2, d2 + ei2};
+    design.centreDistanceTolerance = holeTolerance;
+    design.pinDistanceToleranceTyped = !input.pinDistanceTolerance.empty();
     design.centreDistance = centreDistance;
     design.pinDistanceTolerance = pinTolerance;
     design.roundPin = {d1Min, d1Min + Millimetres(zone->first), d1Min + Millimetres(zone->second)};

@@ -118,4 +118,21 @@ QString rejectionMessage(const design::DesignRejection& rejection) {
     return {};
 }
 
+QString saveCaption() {
+    return QStringLiteral("保存计算书");
+}
+
+QString pdfFilter() {
+    return QStringLiteral("PDF 文件 (*.pdf)");
+}
+
+QString saveFailedMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("无法保存文件“%1”（%2），请选择其他文件夹或检查磁盘空间！")
+        .arg(path, reason);
+}
+
+QString printFailedMessage() {
+    return QStringLiteral("无法打印计算书，请检查打印机后重试！");
+}
+
 } // namespace ui::two_pin_words
