@@ -5,7 +5,9 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+#include <QTextBrowser>
 #include <tuple>
 
 // Two φ12H7 holes 80 ± 0.05 apart, δLd left to its default, g6 and IT6, field by field ('|'
@@ -21,21 +23,49 @@ class TwoPinWindowTest : public QObject {
 
 private slots:
     // Typed field by field with Tab, the zone and the grade picked by their first letters, Enter
-    // in the grade box: a result in its box. Then Alt+P copies every result shown, each on a line
-    // of its own: the last line, and that it is line `lines`.
+    // in the grade box: a result in its box and the sheet with its conclusion beside it. Then
+    // Alt+P copies the sheet, as HTML and as plain text.
     void computesAndCopies() {
-        const QString twoRoundPins = "a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销";
-        const std::tuple<QString, const char*, QString, int, QString> examples[] = {
+        const std::tuple<QString, const char*, QString, QString> examples[] = {
             {"20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7", "relievedPinResult", "φ10 -0.056/-0.071",
-             16, "总转角误差 2Δα：0°05′05.3″"},
-            {"12|+0.018|0|12|+0.018|0|80|0.005||f|", "twoRoundPins", twoRoundPins, 8, twoRoundPins},
+             "孔2装菱形销 φ10 -0.056/-0.071（IT7）"},
+            {"12|+0.018|0|12|+0.018|0|80|0.005||f|", "twoRoundPins",
+             "a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销", "可用两个圆柱销。"},
         };
-        for (const auto& [typed, result, value, lines, last] : examples) {
+        for (const auto& [typed, result, value, conclusion] : examples) {
             openAndType(typed);
             QCOMPARE(window_->findChild<QWidget*>(result)->property("text").toString(), value);
+            QVERIFY(sheetText().contains(conclusion));
             QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
-            QTRY_COMPARE(QApplication::clipboard()->text().section(u'\n', lines - 1), last + '\n');
+            QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains(conclusion));
+            QVERIFY(QApplication::clipboard()->text().contains(conclusion));
         }
+    }
+
+    // Alt+S offers the sheet's own file name; saved where nothing can be written, it gets a box
+    // naming the file, and the results and the sheet stay.
+    void savingWhereNothingCanBeWritten() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows' own file dialog takes no keys from Qt Test");
+#endif
+        openAndType(equalHoles);
+        QString offered;
+        std::unique_ptr<ModalWatch> box;
+        const ModalWatch dialog([&](QWidget& fileDialog) {
+            auto* name = fileDialog.findChild<QLineEdit*>("fileNameEdit");
+            offered = name->text();
+            name->setText("/proc/sheet.pdf");
+            box = std::make_unique<ModalWatch>();
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(box && !box->description.isEmpty());
+        QCOMPARE(offered, "两销定位_D12_D12_L80.pdf");
+        QCOMPARE(box->description.mid(0, 4).join(' '), "QMessageBox Tovrel Critical Ok");
+        QVERIFY2(box->description[4].startsWith("无法保存文件“/proc/sheet.pdf”"),
+                 qPrintable(box->description[4]));
+        QCOMPARE(window_->findChild<QLineEdit*>("x1MaxResult")->text(), "0.035");
+        QVERIFY(sheetText().contains("0.063 mm"));
     }
 
     // Each row spoils one field of the computed equal holes, then Enter in the grade box: the
@@ -59,12 +89,20 @@ private slots:
                 QCOMPARE(box(i)->text(), i == field ? bad : equalHoles.section(u'|', i, i));
             }
             QCOMPARE(window_->findChild<QLineEdit*>("x1MaxResult")->text(), QString());
+            QCOMPARE(sheetText(), QString());
         }
     }
 
 private:
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    QLineEdit* box(int field) { return window_->findChild<QLineEdit*>(fields[field]); }
+    static QWidget* focused() {
+        return QApplication::focusWidget();
+    }
+    QLineEdit* box(int field) {
+        return window_->findChild<QLineEdit*>(fields[field]);
+    }
+    QString sheetText() {
+        return window_->findChild<QTextBrowser*>("sheetView")->toPlainText();
+    }
 
     // The window opens with the focus in the first field.
     void openAndType(const QString& typed) {
