@@ -8,6 +8,16 @@
 
 namespace calc {
 
+std::optional<PinDimensions> FindPinDimensions(double d2) {
+    const auto row =
+        std::find_if(kPinDimensionTable.begin(), kPinDimensionTable.end(),
+                     [d2](const PinDimensionRow& candidate) { return d2 <= candidate.upperBound; });
+    if (!(d2 >= kSmallestDiameter) || row == kPinDimensionTable.end()) {
+        return std::nullopt;
+    }
+    return PinDimensions{row->b, d2 - row->k};
+}
+
 PinDimensionOutcome ComputePinDimensions(std::u16string_view text) {
     using enum PinDimensionOutcome::Kind;
     if (text.empty()) {
@@ -17,14 +27,11 @@ PinDimensionOutcome ComputePinDimensions(std::u16string_view text) {
     if (!d2) {
         return NotNumeric;
     }
-    // Exact comparisons, no tolerance: a bound shared by two rows belongs to the lower one.
-    const auto row =
-        std::find_if(kPinDimensionTable.begin(), kPinDimensionTable.end(),
-                     [&](const PinDimensionRow& candidate) { return *d2 <= candidate.upperBound; });
-    if (*d2 < kSmallestDiameter || row == kPinDimensionTable.end()) {
+    const std::optional<PinDimensions> pin = FindPinDimensions(*d2);
+    if (!pin) {
         return OutOfRange;
     }
-    return {FormatIntegerText(row->b), FormatNumberText(*d2 - row->k)};
+    return {FormatIntegerText(pin->b), FormatNumberText(pin->B)};
 }
 
 } // namespace calc

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,6 +30,17 @@ inline constexpr std::array<PinDimensionRow, 7> kPinDimensionTable{{
     {50.0, 8, 5.0},
 }};
 
+// b and B of the relieved pin for one hole diameter, in millimetres.
+struct PinDimensions {
+    unsigned b;
+    double B;
+};
+
+// The numeric step of the rule: b and B = d2 - k from the first table row that holds d2, or none
+// for d2 below 3 or above 50 (NaN included). Exact comparisons, no tolerance: a bound shared by
+// two rows belongs to the lower one.
+std::optional<PinDimensions> FindPinDimensions(double d2);
+
 // What the relieved-pin dimension rule makes of a text: what was wrong with it, or the texts of b
 // and B for the read-out boxes. The window puts a rejection into words.
 class PinDimensionOutcome {
@@ -54,10 +66,9 @@ private:
 
 // The relieved-pin dimension rule: from the text typed for the hole diameter D2 (exactly as the
 // user left it) to b and B of the relieved locating pin that fits the hole. An empty text is
-// EmptyInput; a text that is not one number (see ReadStrictNumber) is NotNumeric; a number v below
-// 3 or above 50 is OutOfRange. Otherwise b comes from the first table row that holds v, and
-// B = v - k from the same v. Pure: the same text always gives the same outcome, whatever the
-// host's settings.
+// EmptyInput; a text that is not one number (see ReadStrictNumber) is NotNumeric; a number v that
+// FindPinDimensions has no row for is OutOfRange. Otherwise b and B are that step's, as text. Pure:
+// the same text always gives the same outcome, whatever the host's settings.
 PinDimensionOutcome ComputePinDimensions(std::u16string_view text);
 
 } // namespace calc

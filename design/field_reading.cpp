@@ -1,15 +1,60 @@
 #include "design/field_reading.h"
 
 #include "calc/number_reading.h"
-#include "calc/pin_dimensions.h"
+
+#include <optional>
 
 namespace design {
 
 namespace {
 
-// The only call of the calculator's strict number reading.
-std::optional<double> ReadNumber(std::u16string_view text) {
-    return calc::ReadStrictNumber(text);
+bool IsDigit(char16_t unit) {
+    return (unit >= u'0' && unit <= u'9') || (unit >= u'０' && unit <= u'９');
+}
+
+bool IsBlankOrSign(char16_t unit) {
+    return unit == u' ' || unit == u'\u3000' || unit == u'+' || unit == u'-' || unit == u'＋' ||
+           unit == u'－';
+}
+
+// Whether every comma of the text groups the thousands of the whole part, as ReadNumberField says.
+bool CommasGroupThousands(std::u16string_view text) {
+    const std::size_t first = text.find(u',');
+    if (first == std::u16string_view::npos) {
+        return true;
+    }
+    // The run of digits and commas around the first comma must be the whole part: only blanks and
+    // a sign stand before it, and no comma after it.
+    std::size_t begin = first;
+    while (begin > 0 && IsDigit(text[begin - 1])) {
+        --begin;
+    }
+    std::size_t end = first;
+    while (end < text.size() && (IsDigit(text[end]) || text[end] == u',')) {
+        ++end;
+    }
+    for (std::size_t i = 0; i < begin; ++i) {
+        if (!IsBlankOrSign(text[i])) {
+            return false;
+        }
+    }
+    if (text.find(u',', end) != std::u16string_view::npos) {
+        return false;
+    }
+    // One to three digits before the first comma, not starting with 0; then ",ddd" to the end.
+    if (first == begin || first - begin > 3 || text[begin] == u'0' || text[begin] == u'０') {
+        return false;
+    }
+    const std::u16string_view groups = text.substr(first, end - first);
+    if (groups.size() % 4 != 0) {
+        return false;
+    }
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if ((groups[i] == u',') != (i % 4 == 0)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -18,30 +63,14 @@ FieldReading ReadNumberField(std::u16string_view text) {
     if (text.empty()) {
         return RejectionReason::Empty;
     }
-    const std::optional<double> value = ReadNumber(text);
+    if (!CommasGroupThousands(text)) {
+        return RejectionReason::MisplacedComma;
+    }
+    const std::optional<double> value = calc::ReadStrictNumber(text);
     if (!value) {
         return RejectionReason::NotNumeric;
     }
     return *value;
-}
-
-DiameterReading ReadDiameterField(std::u16string_view text) {
-    const calc::PinDimensionOutcome rule = calc::ComputePinDimensions(text);
-    switch (rule.kind()) {
-    case calc::PinDimensionOutcome::Kind::EmptyInput:
-        return {RejectionReason::Empty, {}, {}};
-    case calc::PinDimensionOutcome::Kind::NotNumeric:
-        return {RejectionReason::NotNumeric, {}, {}};
-    case calc::PinDimensionOutcome::Kind::OutOfRange:
-        return {RejectionReason::OutOfRange, {}, {}};
-    case calc::PinDimensionOutcome::Kind::Computed:
-        break;
-    }
-    return {*ReadNumber(text), rule.bText(), rule.BText()};
-}
-
-double ReadRuleText(std::u16string_view text) {
-    return *ReadNumber(text);
 }
 
 } // namespace design

@@ -2,7 +2,6 @@
 
 #include "design/design_outcome.h"
 
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -10,19 +9,10 @@ namespace design {
 
 using FieldReading = std::variant<double, RejectionReason>;
 
-// A number typed in a field, read as the main window reads D2: Empty, NotNumeric or its value.
+// A number typed in a field: Empty, NotNumeric, MisplacedComma or its value. Read as the main
+// window reads D2, but for the comma, which here only groups the thousands of the whole part
+// ("1,200", "-12,345.5"): a first group of one to three digits not starting with 0, then groups
+// of three. Any other comma ("0,05", "80,5", "1,2,3") is most likely a decimal comma.
 FieldReading ReadNumberField(std::u16string_view text);
-
-// A hole diameter, checked by the relieved-pin rule itself (empty, not a number, outside 3..50),
-// with b and B of the relieved pin for that hole.
-struct DiameterReading {
-    FieldReading diameter;
-    std::u16string bText;
-    std::u16string BText;
-};
-DiameterReading ReadDiameterField(std::u16string_view text);
-
-// A result text of the relieved-pin rule as a number.
-double ReadRuleText(std::u16string_view text);
 
 } // namespace design

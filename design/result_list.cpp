@@ -5,47 +5,45 @@
 
 namespace design {
 
+namespace {
+
+std::u16string Diameter(const PinSize& pin) {
+    return FormatDiameter(pin.basic, pin.upperDeviation(), pin.lowerDeviation());
+}
+
+} // namespace
+
 std::vector<ResultLine> ListResults(const TwoPinDesign& design) {
-    const PinSize& d1 = design.roundPin;
+    const SecondPinDesign& pin2 = design.secondPin;
+    const bool relieved = pin2.relieved;
     std::vector<ResultLine> lines{
         {ResultId::CentreDistance, calc::FormatNumberText(design.centreDistance) + u" ± " +
                                        FormatMillimetres(design.pinDistanceTolerance)},
-        {ResultId::RoundPin, FormatDiameter(d1.basic, d1.upperDeviation(), d1.lowerDeviation())},
+        {ResultId::RoundPin, Diameter(design.roundPin)},
         {ResultId::X1Min, FormatMillimetres(design.x1Min)},
         {ResultId::X1Max, FormatMillimetres(design.x1Max)},
-        {ResultId::LandWidth, design.bText},
-        {ResultId::CornerWidth, design.BText},
+        {ResultId::LandWidth, calc::FormatIntegerText(design.landWidth)},
+        {ResultId::CornerWidth, calc::FormatNumberText(design.cornerWidth)},
         {ResultId::Compensation, FormatMillimetres(design.compensation)},
+        {relieved ? ResultId::ExactFit : ResultId::TwoRoundPins, {}},
     };
-    if (!design.relievedPin) {
-        lines.push_back({ResultId::TwoRoundPins, {}});
-        return lines;
+    if (relieved) {
+        lines.push_back({ResultId::X2MinHandbook, FormatMillimetres(pin2.x2MinHandbook)});
     }
-    const RelievedPinDesign& relieved = *design.relievedPin;
-    const PinSize& d2 = relieved.pin;
     lines.insert(lines.end(),
                  {
-                     {ResultId::X2MinHandbook, FormatMillimetres(relieved.x2MinHandbook)},
-                     {ResultId::X2MinExact, FormatMillimetres(relieved.x2MinExact)},
-                     {ResultId::RelievedPinMax, FormatMillimetres(d2.max)},
-                     {ResultId::RelievedPinMin, FormatMillimetres(d2.min)},
-                     {ResultId::RelievedPin,
-                      FormatDiameter(d2.basic, d2.upperDeviation(), d2.lowerDeviation())},
-                     {ResultId::X2Max, FormatMillimetres(relieved.x2Max)},
+                     {ResultId::X2Min, FormatMillimetres(pin2.x2Min)},
+                     {relieved ? ResultId::RelievedPinMax : ResultId::RoundPin2Max,
+                      FormatMillimetres(pin2.pin.max)},
+                     {relieved ? ResultId::RelievedPinMin : ResultId::RoundPin2Min,
+                      FormatMillimetres(pin2.pin.min)},
+                     {relieved ? ResultId::RelievedPin : ResultId::RoundPin2, Diameter(pin2.pin)},
+                     {ResultId::X2Max, FormatMillimetres(pin2.x2Max)},
                      {ResultId::Hole1Displacement, FormatMillimetres(design.x1Max)},
-                     {ResultId::AngularError, u"±" + FormatAngle(relieved.angularError)},
-                     {ResultId::TotalAngularError, FormatAngle(2.0 * relieved.angularError)},
+                     {ResultId::AngularError, u"±" + FormatAngle(pin2.angularError)},
+                     {ResultId::TotalAngularError, FormatAngle(2.0 * pin2.angularError)},
                  });
     return lines;
-}
-
-std::u16string ComposeResultText(const std::vector<ResultLine>& lines,
-                                 const std::function<std::u16string(ResultId)>& label) {
-    std::u16string text;
-    for (const ResultLine& line : lines) {
-        text += label(line.id) + line.value + u"\n";
-    }
-    return text;
 }
 
 } // namespace design

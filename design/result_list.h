@@ -2,7 +2,6 @@
 
 #include "design/design_outcome.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,12 +16,18 @@ enum class ResultId {
     LandWidth,    // b
     CornerWidth,  // B
     Compensation, // a
-    TwoRoundPins, // a <= 0: the conclusion alone, with no value; the list ends here
-    X2MinHandbook,
-    X2MinExact,
-    RelievedPinMax, // d2max
-    RelievedPinMin, // d2min
-    RelievedPin,    // d2, "φ12 -0.042/-0.053"
+    // The conclusion of a, with no value: a relieved pin 2 that follows the exact clearance
+    // (ExactFit, a > 0), or a round pin 2 (TwoRoundPins, a <= 0).
+    ExactFit,
+    TwoRoundPins,
+    X2MinHandbook,  // 2ab/D2, relieved pin only
+    X2Min,          // the clearance d2max follows
+    RelievedPinMax, // d2max, d2min and d2 of a relieved pin 2 ...
+    RelievedPinMin,
+    RelievedPin,  // "φ12 -0.042/-0.053"
+    RoundPin2Max, // ... or of a round one
+    RoundPin2Min,
+    RoundPin2,
     X2Max,
     Hole1Displacement, // X1max once more, as a locating error
     AngularError,      // "±0°02′16.7″"
@@ -38,10 +43,5 @@ struct ResultLine {
 
 // Every result of the design in order, as text: lengths in millimetres with three decimals.
 std::vector<ResultLine> ListResults(const TwoPinDesign& design);
-
-// The results one per line (ending in "\n"), each the label the caller gives for its id followed
-// by its value.
-std::u16string ComposeResultText(const std::vector<ResultLine>& lines,
-                                 const std::function<std::u16string(ResultId)>& label);
 
 } // namespace design

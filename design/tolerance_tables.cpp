@@ -25,6 +25,7 @@ constexpr std::array<ToleranceRow, 6> kRows{{
     {30.0, 13, 21, -20, -7},
     {50.0, 16, 25, -25, -9},
 }};
+static_assert(kRows.back().upperBound == kLargestTableSize);
 
 std::optional<ToleranceRow> FindRow(double size) {
     if (!(size > 0.0)) {

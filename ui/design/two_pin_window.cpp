@@ -45,7 +45,9 @@ constexpr FieldControls fieldControls[] = {
      &Form::pinDistanceTolerance},
 };
 
-// Every result with a box; the stop where two round pins will do shows in Form::twoRoundPins.
+// Every result with a box; the conclusion of a shows in Form::conclusion. A round pin 2's values
+// share the relieved pin's boxes under labels of their own: its entries come first, so that the
+// relieved pin's labels are the ones a window without results shows.
 struct ResultControls {
     ResultId id;
     QLabel* Form::*label;
@@ -53,6 +55,9 @@ struct ResultControls {
 };
 
 constexpr ResultControls resultControls[] = {
+    {ResultId::RoundPin2Max, &Form::pin2MaxResultLabel, &Form::pin2MaxResult},
+    {ResultId::RoundPin2Min, &Form::pin2MinResultLabel, &Form::pin2MinResult},
+    {ResultId::RoundPin2, &Form::pin2ResultLabel, &Form::pin2Result},
     {ResultId::CentreDistance, &Form::centreDistanceResultLabel, &Form::centreDistanceResult},
     {ResultId::RoundPin, &Form::roundPinResultLabel, &Form::roundPinResult},
     {ResultId::X1Min, &Form::x1MinResultLabel, &Form::x1MinResult},
@@ -61,10 +66,10 @@ constexpr ResultControls resultControls[] = {
     {ResultId::CornerWidth, &Form::cornerWidthResultLabel, &Form::cornerWidthResult},
     {ResultId::Compensation, &Form::compensationResultLabel, &Form::compensationResult},
     {ResultId::X2MinHandbook, &Form::x2MinHandbookResultLabel, &Form::x2MinHandbookResult},
-    {ResultId::X2MinExact, &Form::x2MinExactResultLabel, &Form::x2MinExactResult},
-    {ResultId::RelievedPinMax, &Form::relievedPinMaxResultLabel, &Form::relievedPinMaxResult},
-    {ResultId::RelievedPinMin, &Form::relievedPinMinResultLabel, &Form::relievedPinMinResult},
-    {ResultId::RelievedPin, &Form::relievedPinResultLabel, &Form::relievedPinResult},
+    {ResultId::X2Min, &Form::x2MinResultLabel, &Form::x2MinResult},
+    {ResultId::RelievedPinMax, &Form::pin2MaxResultLabel, &Form::pin2MaxResult},
+    {ResultId::RelievedPinMin, &Form::pin2MinResultLabel, &Form::pin2MinResult},
+    {ResultId::RelievedPin, &Form::pin2ResultLabel, &Form::pin2Result},
     {ResultId::X2Max, &Form::x2MaxResultLabel, &Form::x2MaxResult},
     {ResultId::Hole1Displacement, &Form::hole1DisplacementResultLabel,
      &Form::hole1DisplacementResult},
@@ -97,19 +102,22 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
         (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
         (ui_.get()->*controls.box)->installEventFilter(this);
     }
-    for (const ResultControls& controls : resultControls) {
-        (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(controls.id));
+    // Results never outlive the input they belong to.
+    for (const FieldControls& controls : fieldControls) {
+        connect(ui_.get()->*controls.box, &QLineEdit::textChanged, this,
+                [this] { clearResults(); });
     }
-    ui_->roundPinZone->installEventFilter(this);
-    ui_->relievedPinGrade->installEventFilter(this);
+    for (QComboBox* choice : {ui_->roundPinZone, ui_->relievedPinGrade}) {
+        choice->installEventFilter(this);
+        connect(choice, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
+    }
     shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});
     connect(ui_->calculate, &QPushButton::clicked, this, &TwoPinWindow::calculate);
     connect(ui_->copyResults, &QPushButton::clicked, this, &TwoPinWindow::copyResults);
     connect(ui_->savePdf, &QPushButton::clicked, this, &TwoPinWindow::saveSheet);
     connect(ui_->print, &QPushButton::clicked, this, &TwoPinWindow::printSheet);
     saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    showResults({});
-    showSheet(std::nullopt);
+    clearResults();
 }
 
 TwoPinWindow::~TwoPinWindow() = default;
@@ -148,30 +156,29 @@ void TwoPinWindow::calculate() {
                                    QDate::currentDate().toString(Qt::ISODate).toStdU16String()));
 }
 
-void TwoPinWindow::showResults(std::vector<design::ResultLine> lines) {
+void TwoPinWindow::showResults(const std::vector<design::ResultLine>& lines) {
     for (const ResultControls& controls : resultControls) {
+        (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(controls.id));
         (ui_.get()->*controls.box)->clear();
     }
-    ui_->twoRoundPins->clear();
+    ui_->conclusion->clear();
     for (const design::ResultLine& line : lines) {
-        if (line.id == ResultId::TwoRoundPins) {
-            ui_->twoRoundPins->setText(two_pin_words::resultLabel(line.id));
+        if (line.id == ResultId::ExactFit || line.id == ResultId::TwoRoundPins) {
+            ui_->conclusion->setText(two_pin_words::resultLabel(line.id));
         }
         for (const ResultControls& controls : resultControls) {
             if (controls.id == line.id) {
+                (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(line.id));
                 (ui_.get()->*controls.box)->setText(QString::fromStdU16String(line.value));
             }
         }
     }
-    results_ = std::move(lines);
-    ui_->copyResults->setEnabled(!results_.empty());
 }
 
 void TwoPinWindow::showRejection(const design::DesignRejection& rejection) {
     // Results beside input the user has changed since would belong to none of the input shown,
     // and Copy would carry them off as if they did.
-    showResults({});
-    showSheet(std::nullopt);
+    clearResults();
     shell::showMessage(two_pin_words::rejectionMessage(rejection), shell::MessageStyle::Critical);
     for (const FieldControls& controls : fieldControls) {
         if (controls.field == rejection.field) {
@@ -186,8 +193,14 @@ void TwoPinWindow::showSheet(std::optional<design::DesignSheet> sheet) {
     sheet_ = std::move(sheet);
     ui_->drawing->setFigure(sheet_ ? std::optional(sheet_->figure) : std::nullopt);
     ui_->sheetView->setHtml(sheet_ ? sheet_document::html(*sheet_, true) : QString());
+    ui_->copyResults->setEnabled(sheet_.has_value());
     ui_->savePdf->setEnabled(sheet_.has_value());
     ui_->print->setEnabled(sheet_.has_value());
+}
+
+void TwoPinWindow::clearResults() {
+    showResults({});
+    showSheet(std::nullopt);
 }
 
 void TwoPinWindow::copyResults() {

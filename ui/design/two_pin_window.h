@@ -18,7 +18,8 @@ class TwoPinWindow;
 // tolerances and picks the pins' tolerances; Calculate shows every step of the design and its
 // calculation sheet with the drawing of the layout. Copy puts the sheet on the clipboard as a
 // table with a plain-text alternative; the sheet can be saved as a PDF file and printed.
-// Unusable input gets a message box naming the field.
+// Unusable input gets a message box naming the field; any change of an input or a choice clears
+// the results and the sheet.
 class TwoPinWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,13 +36,12 @@ private slots:
     void printSheet();
 
 private:
-    void showResults(std::vector<design::ResultLine> lines);
+    void showResults(const std::vector<design::ResultLine>& lines);
     void showRejection(const design::DesignRejection& rejection);
     void showSheet(std::optional<design::DesignSheet> sheet);
+    void clearResults();
 
     std::unique_ptr<Ui::TwoPinWindow> ui_;
-    // The results shown, in order; empty while none are.
-    std::vector<design::ResultLine> results_;
     // The sheet of the results shown.
     std::optional<design::DesignSheet> sheet_;
     // Where the last sheet was saved, or the documents folder.

@@ -41,9 +41,24 @@ QString nameOf(DesignField field) {
     return QString::fromUtf16(wordsOf(field).name);
 }
 
-bool isDeviation(DesignField field) {
-    return field == DesignField::Hole1UpperDeviation || field == DesignField::Hole1LowerDeviation ||
-           field == DesignField::Hole2UpperDeviation || field == DesignField::Hole2LowerDeviation;
+QString outOfRangeMessage(DesignField field) {
+    const QString name = nameOf(field);
+    switch (field) {
+    case DesignField::Hole1UpperDeviation:
+    case DesignField::Hole1LowerDeviation:
+    case DesignField::Hole2UpperDeviation:
+    case DesignField::Hole2LowerDeviation:
+        return QStringLiteral("您输入的%1超出范围，偏差请以mm为单位输入！").arg(name);
+    case DesignField::CentreDistanceTolerance:
+        return QStringLiteral("您输入的%1超出范围，δLD 应大于0且不大于%2 mm！")
+            .arg(name)
+            .arg(design::kLargestCentreDistanceTolerance);
+    case DesignField::PinDistanceTolerance:
+        return QStringLiteral("您输入的%1超出范围，δLd 不能小于0！").arg(name);
+    default:
+        break;
+    }
+    return QStringLiteral("您输入的%1超出范围！").arg(name);
 }
 
 } // namespace
@@ -71,18 +86,30 @@ QString resultLabel(ResultId id) {
         return QStringLiteral("菱形销总宽度 B (mm)：");
     case ResultId::Compensation:
         return QStringLiteral("补偿量 a (mm)：");
+    case ResultId::ExactFit:
+        return QStringLiteral("a > 0：销2用菱形销。d2max 按精确最小间隙 X2min = D2min − "
+                              "√(D2min² − 4ab − 4a²) 取，孔2为最小直径且中心偏移 a 时也能装入；"
+                              "手册近似式 2ab/D2 略去 a² 并以 D2 代 D2min，偏小，仅供对照");
     case ResultId::TwoRoundPins:
-        return QStringLiteral("a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销");
+        return QStringLiteral(
+            "a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销。销2与销1"
+            "同一公差带，基本尺寸取孔2最小直径 D2min，最小间隙即其上偏差，总能装入");
     case ResultId::X2MinHandbook:
-        return QStringLiteral("孔2最小间隙 X2min=2ab/D2 (mm)：");
-    case ResultId::X2MinExact:
-        return QStringLiteral("X2min 按几何关系精确值 (mm)：");
+        return QStringLiteral("X2min 手册近似值 2ab/D2 (mm)：");
+    case ResultId::X2Min:
+        return QStringLiteral("孔2最小间隙 X2min (mm)：");
     case ResultId::RelievedPinMax:
         return QStringLiteral("菱形销最大直径 d2max (mm)：");
     case ResultId::RelievedPinMin:
         return QStringLiteral("菱形销最小直径 d2min (mm)：");
     case ResultId::RelievedPin:
         return QStringLiteral("菱形销直径 d2 (mm)：");
+    case ResultId::RoundPin2Max:
+        return QStringLiteral("圆柱销2最大直径 d2max (mm)：");
+    case ResultId::RoundPin2Min:
+        return QStringLiteral("圆柱销2最小直径 d2min (mm)：");
+    case ResultId::RoundPin2:
+        return QStringLiteral("圆柱销2直径 d2 (mm)：");
     case ResultId::X2Max:
         return QStringLiteral("孔2最大间隙 X2max (mm)：");
     case ResultId::Hole1Displacement:
@@ -102,18 +129,31 @@ QString rejectionMessage(const design::DesignRejection& rejection) {
         return QStringLiteral("您没有输入%1！").arg(name);
     case design::RejectionReason::NotNumeric:
         return QStringLiteral("您输入的%1不是数值型，请核对后重新输入！").arg(name);
+    case design::RejectionReason::MisplacedComma:
+        return QStringLiteral("您输入的%1不是数值型，小数请用小数点“.”输入，逗号只用作千位分隔"
+                              "（如1,200）！")
+            .arg(name);
     case design::RejectionReason::OutOfRange:
-        return isDeviation(rejection.field)
-                   ? QStringLiteral("您输入的%1超出范围，偏差请以mm为单位输入！").arg(name)
-                   : QStringLiteral("您输入的%1超出范围！").arg(name);
+        return outOfRangeMessage(rejection.field);
+    case design::RejectionReason::BeyondTables:
+        return QStringLiteral(
+                   "您输入的%1使孔%2最小直径大于%3 mm，公差表只到%3 mm，请核对后重新输入！")
+            .arg(name, rejection.field == DesignField::Hole1LowerDeviation ? u"1" : u"2")
+            .arg(design::kLargestTableSize);
     case design::RejectionReason::LowerAboveUpper:
         return QStringLiteral("您输入的%1大于上偏差，请核对后重新输入！").arg(name);
     case design::RejectionReason::AboveCentreDistanceTolerance:
-        return QStringLiteral("您输入的%1大于孔距公差，请核对后重新输入！").arg(name);
+        return QStringLiteral(
+                   "您输入的%1大于孔距公差，δLd 一般取 δLD 的1/3～1/5，请核对后重新输入！")
+            .arg(name);
     case design::RejectionReason::HolesOverlap:
         return QStringLiteral("您输入的%1太小，两孔重叠，请核对后重新输入！").arg(name);
     case design::RejectionReason::NoRelievedPinFits:
         return QStringLiteral("您输入的%1太大，菱形销无法装入孔2，请核对后重新输入！").arg(name);
+    case design::RejectionReason::PinNarrowerThanLand:
+        return QStringLiteral("您输入的%1太大，菱形销最小直径不大于其圆柱部分宽度 b，无法制造，"
+                              "请核对后重新输入！")
+            .arg(name);
     }
     return {};
 }

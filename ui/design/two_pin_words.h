@@ -14,7 +14,7 @@ namespace ui::two_pin_words {
 QString fieldLabel(design::DesignField field);
 
 // The caption of a result, also the start of its line in the copied text: "孔1最小间隙 X1min
-// (mm)："; for the stop where two round pins will do, the conclusion itself.
+// (mm)："; for the conclusions of a (ExactFit, TwoRoundPins), the conclusion itself.
 QString resultLabel(design::ResultId id);
 
 // The answer to a rejected field, in the main window's manner: "您输入的孔1直径超出范围！".

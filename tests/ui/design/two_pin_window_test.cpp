@@ -1,19 +1,21 @@
 // The two-pin design window as the user fills it in, by keys only.
+#include "calc/pin_dimensions.h"
+#include "design/design_outcome.h"
 #include "tests/support/qt/qt_window_test.h"
 #include "ui/design/two_pin_window.h"
 #include "ui/shell/window_system.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <tuple>
+#include <utility>
 
-// Two φ12H7 holes 80 ± 0.05 apart, δLd left to its default, g6 and IT6, field by field ('|'
-// for Tab). The results of this and the other examples are worked by hand in
-// tests/design/design_test.cpp.
-const QString equalHoles = "12|+0.018|0|12|+0.018|0|80|0.05|||";
+// The results of the examples are worked by hand in tests/design/design_test.cpp.
 const char* const fields[] = {"hole1Diameter",  "hole1UpperDeviation",     "hole1LowerDeviation",
                               "hole2Diameter",  "hole2UpperDeviation",     "hole2LowerDeviation",
                               "centreDistance", "centreDistanceTolerance", "pinDistanceTolerance"};
@@ -22,24 +24,26 @@ class TwoPinWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Typed field by field with Tab, the zone and the grade picked by their first letters, Enter
-    // in the grade box: a result in its box and the sheet with its conclusion beside it. Then
-    // Alt+P copies the sheet, as HTML and as plain text.
+    // Typed field by field with Tab, the zone picked by its first letter, Enter in the zone box or
+    // the grade box: the second pin on screen, its deviation signed, and in the sheet beside it.
+    // Alt+P copies the sheet, as HTML and as plain text, with the inputs and choices on top.
     void computesAndCopies() {
-        const std::tuple<QString, const char*, QString, QString> examples[] = {
-            {"20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7", "relievedPinResult", "φ10 -0.056/-0.071",
-             "孔2装菱形销 φ10 -0.056/-0.071（IT7）"},
-            {"12|+0.018|0|12|+0.018|0|80|0.005||f|", "twoRoundPins",
-             "a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销", "可用两个圆柱销。"},
+        const std::pair<QString, QString> examples[] = {
+            {"12|+0.018|0|12|+0.018|0|80|0.004||f|\r", "φ12 -0.016/-0.034"},
+            {"12|+0.018|0|12|+0.077|+0.050|80|0.05||\r", "φ12 +0.007/-0.004"},
         };
-        for (const auto& [typed, result, value, conclusion] : examples) {
-            openAndType(typed);
-            QCOMPARE(window_->findChild<QWidget*>(result)->property("text").toString(), value);
-            QVERIFY(sheetText().contains(conclusion));
-            QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
-            QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains(conclusion));
-            QVERIFY(QApplication::clipboard()->text().contains(conclusion));
+        for (const auto& [typed, pin2] : examples) {
+            open();
+            type(typed);
+            QCOMPARE(window_->findChild<QLineEdit*>("pin2Result")->text(), pin2);
+            QVERIFY(sheetText().contains(pin2));
         }
+        QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains("<table"));
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY(copied.contains(QRegularExpression("孔2直径 D2 +φ12 \\+0.077/\\+0.050")));
+        QVERIFY(copied.contains(QRegularExpression("销距公差 δLd +未给定")));
+        QVERIFY(copied.contains("= 0°04′59.1″\n"));
     }
 
     // Alt+S offers the sheet's own file name; saved where nothing can be written, it gets a box
@@ -48,7 +52,8 @@ private slots:
 #ifdef Q_OS_WIN
         QSKIP("Windows' own file dialog takes no keys from Qt Test");
 #endif
-        openAndType(equalHoles);
+        open();
+        type("12|+0.018|0|12|+0.018|0|80|0.05||\r");
         QString offered;
         std::unique_ptr<ModalWatch> box;
         const ModalWatch dialog([&](QWidget& fileDialog) {
@@ -64,32 +69,65 @@ private slots:
         QCOMPARE(box->description.mid(0, 4).join(' '), "QMessageBox Tovrel Critical Ok");
         QVERIFY2(box->description[4].startsWith("无法保存文件“/proc/sheet.pdf”"),
                  qPrintable(box->description[4]));
-        QCOMPARE(window_->findChild<QLineEdit*>("x1MaxResult")->text(), "0.035");
+        QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
         QVERIFY(sheetText().contains("0.063 mm"));
     }
 
-    // Each row spoils one field of the computed equal holes, then Enter in the grade box: the
-    // box names the field, which takes the focus with its text selected; the other fields stay,
-    // the results go, as they would belong to no input shown.
+    // Any change of an input or a choice after a calculation takes the results away: each field
+    // reached by its access key, a key that changes it, then the key that undoes the change. The
+    // red note's ranges are the rule's: D1 and D2 as the main window takes D2, and δLD.
+    void resultsGoWithTheirInputAndTheNoteStatesTheRanges() {
+        open();
+        QVERIFY(window_->findChild<QLabel*>("note")->text().remove('\n').contains(
+            QString("%1≤D1、D2≤%2，0＜δLD≤%3，")
+                .arg(calc::kSmallestDiameter)
+                .arg(calc::kPinDimensionTable.back().upperBound)
+                .arg(design::kLargestCentreDistanceTolerance)));
+        type("12|+0.018|0|12|+0.018|0|80|0.05||\r"); // two φ12H7 holes 80 ± 0.05 apart
+        for (const char key : QByteArray("1EI2UWLDNZG")) {
+            QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+            QTRY_COMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
+            QTest::keyClick(focused(), key, Qt::AltModifier);
+            const bool choice = key == 'Z' || key == 'G';
+            pressKeys(choice ? "Down" : "End, 5");
+            QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：");
+            QCOMPARE(window_->findChild<QLabel*>("conclusion")->text(), QString());
+            QCOMPARE(sheetText(), QString());
+            QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
+            pressKeys(choice ? "Up" : "Backspace");
+        }
+    }
+
+    // Each row types a whole input that the design refuses, then Enter in the zone box: a
+    // critical box names the field and what is allowed; the field takes the focus with its text
+    // selected; every typed field stays; 复制结果 is off.
     void rejectionFocusesTheFieldAndKeepsTheOthers() {
-        const std::tuple<int, QString, QString> rows[] = {
-            {0, "1 2", "您输入的孔1直径不是数值型，请核对后重新输入！"},
-            {8, "0.06", "您输入的销距公差大于孔距公差，请核对后重新输入！"},
+        const std::tuple<QString, int, QString> rows[] = {
+            {"50|+0.018|+0.001|12|+0.018|0|80|0.05||", 2,
+             "您输入的孔1下偏差使孔1最小直径大于50 mm，公差表只到50 mm，请核对后重新输入！"},
+            {"12|+0.018|0|12|+0.018|0.019|80|0.05||", 5,
+             "您输入的孔2下偏差大于上偏差，请核对后重新输入！"},
+            {"12|+0.018|0|12|+0.018|0|80|0,05||", 7,
+             "您输入的孔距公差不是数值型，小数请用小数点“.”输入，逗号只用作千位分隔（如1,200）！"},
+            {"12|+0.018|0|12|+0.018|0|80|1e306||", 7,
+             "您输入的孔距公差超出范围，δLD 应大于0且不大于0.5 mm！"},
+            {"12|+0.018|0|3|+0.010|0|50|0.5||", 7,
+             "您输入的孔距公差太大，菱形销最小直径不大于其圆柱部分宽度 "
+             "b，无法制造，请核对后重新输入！"},
         };
-        for (const auto& [field, bad, message] : rows) {
-            openAndType(equalHoles);
-            QCOMPARE(window_->findChild<QLineEdit*>("x1MaxResult")->text(), "0.035");
-            box(field)->setText(bad);
+        for (const auto& [typed, field, message] : rows) {
+            open();
+            type(typed);
             const ModalWatch watch;
             QTest::keyClick(focused(), Qt::Key_Return);
             QCOMPARE(watch.description.join(' '), "QMessageBox Tovrel Critical Ok " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
-            QCOMPARE(box(field)->selectedText(), bad);
+            QCOMPARE(box(field)->selectedText(), typed.section(u'|', field, field));
             for (int i = 0; i < std::ssize(fields); ++i) {
-                QCOMPARE(box(i)->text(), i == field ? bad : equalHoles.section(u'|', i, i));
+                QCOMPARE(box(i)->text(), typed.section(u'|', i, i));
             }
-            QCOMPARE(window_->findChild<QLineEdit*>("x1MaxResult")->text(), QString());
-            QCOMPARE(sheetText(), QString());
+            QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
+            QVERIFY(!window_->findChild<QPushButton*>("savePdf")->isEnabled());
         }
     }
 
@@ -104,14 +142,24 @@ private:
         return window_->findChild<QTextBrowser*>("sheetView")->toPlainText();
     }
 
+    // A result's label and value as the user reads them.
+    QString resultLine(const QString& result) {
+        return window_->findChild<QLabel*>(result + "Label")->text() +
+               window_->findChild<QLineEdit*>(result)->text();
+    }
+
     // The window opens with the focus in the first field.
-    void openAndType(const QString& typed) {
+    void open() {
         window_ = std::make_unique<ui::TwoPinWindow>();
         ui::shell::showStartupWindow(*window_);
         window_->activateWindow(); // as a click would, where a window manager holds the focus back
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QTRY_COMPARE(focused(), box(0));
-        for (const QChar c : typed + u'\r') { // '|' for Tab, and Enter in the last field
+    }
+
+    // Each character where the focus is, '|' for Tab and '\r' for Enter.
+    static void type(const QString& typed) {
+        for (const QChar c : typed) {
             QTest::keyClick(focused(), c == u'|' ? '\t' : c.toLatin1());
         }
     }
