@@ -77,6 +77,7 @@ public:
         QFont italic(QStringLiteral("Times New Roman"));
         italic.setPixelSize(std::max(1, int(std::lround(11.0 * u_))));
         italic.setItalic(true);
+        italic.setBold(false); // whatever the font of the widget painted on
         QFont small = italic;
         small.setPixelSize(std::max(1, int(std::lround(8.0 * u_))));
         QFont upright = italic;
