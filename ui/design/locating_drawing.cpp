@@ -183,7 +183,7 @@ LayoutPlacement placeLayout(const QRectF& area, const design::LayoutFigure& figu
     const double largest = std::max(figure.hole1, figure.hole2);
     // A small hole beside a large one stays large enough to show its pin.
     const auto radius = [&](double hole) {
-        return std::max(0.45, hole / largest) * kLargestHoleRadius * u;
+        return std::max(0.6, hole / largest) * kLargestHoleRadius * u;
     };
     return {origin + QPointF(175, 92) * u, origin + QPointF(370, 92) * u, radius(figure.hole1),
             radius(figure.hole2), u};
