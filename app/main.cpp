@@ -17,7 +17,8 @@ int run(ui::shell::Application& application) {
 } // namespace
 
 // The program's only option, --two-pin, opens the two-pin locating design in place of the
-// calculator.
+// calculator. Any other argument is ignored and the calculator opens: start-up shows no message,
+// and on Windows, where the program has no console, there is nowhere else to tell of it.
 int main(int argc, char** argv) {
     ui::shell::Application application(argc, argv);
     app::applyIdentity(application);

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The program as a user starts it, on the X display of the test run: without options it maps the
-# calculator's window alone; with --two-pin, the two-pin locating design's window alone.
+# The program as a user starts it, on the X display of the test run: without options, and with an
+# option it does not know (start-up shows no message), it maps the calculator's window alone; with
+# --two-pin, the two-pin locating design's window alone.
 #
-# startup_windows.sh PROGRAM [EMULATOR]
+# startup_windows.sh PROGRAM TITLE [EMULATOR]   (TITLE: the application title of its identity)
 set -euo pipefail
+source "$(dirname "$0")/../support/wait-for-window.sh"
 
-program=$1
-shift
+program=$1 title=$2
+shift 2
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
 
@@ -16,10 +18,7 @@ expect_only_window() {
     shift
     "$@" "$program" "${options[@]}" &
     pid=$!
-    for _ in $(seq 120); do
-        xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1 && break
-        sleep 0.5
-    done
+    wait_for_window "$pid" "^$title\$" >/dev/null || exit 1
     sleep 1 # a second window would be up by now
     local names
     names="$(for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
@@ -35,6 +34,8 @@ expect_only_window() {
 }
 
 options=()
-expect_only_window 'Quarnest－Tovrel' "$@"
+expect_only_window "Quarnest－$title" "$@"
 options=(--two-pin)
-expect_only_window '两销定位设计－Tovrel' "$@"
+expect_only_window "两销定位设计－$title" "$@"
+options=(--unknown)
+expect_only_window "Quarnest－$title" "$@"

@@ -1,7 +1,10 @@
 """Reads Quarnest.exe back: a 64-bit GUI program that needs no DLL but Windows' own, with its
 version block and icon.
 
-Usage: check_windows_executable.py EXE ICO TITLE DESCRIPTION ORGANIZATION MAJOR.MINOR.PATCH
+Usage: check_windows_executable.py EXE ICO
+
+The block is checked against the values written here, not against the build's identity settings
+that generate it: a wrong value there must fail.
 """
 
 import pathlib
@@ -16,12 +19,11 @@ from check_icons import ICO_IMAGES, read_ico
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 ICON_IDS = range(30001, 30001 + len(ICO_IMAGES))
 CHINESE_PRC = (0x04, 0x02)  # language and sublanguage of every resource
-EXE, ICO, TITLE, DESCRIPTION, ORGANIZATION, VERSION = sys.argv[1:7]
-MAJOR, MINOR, PATCH = (int(part) for part in VERSION.split("."))
-VERSION_TEXT = f"{MAJOR}.{MINOR:02d}".encode()  # "1.00"
-STRINGS = {b"CompanyName": ORGANIZATION.encode(), b"ProductName": TITLE.encode(),
-           b"FileVersion": VERSION_TEXT, b"ProductVersion": VERSION_TEXT,
-           b"InternalName": DESCRIPTION.encode(), b"OriginalFilename": f"{DESCRIPTION}.exe".encode()}
+EXE, ICO = sys.argv[1:3]
+MAJOR, MINOR, PATCH = 1, 0, 0
+STRINGS = {b"CompanyName": b"Kestrow", b"ProductName": b"Tovrel",
+           b"FileVersion": b"1.00", b"ProductVersion": b"1.00",
+           b"InternalName": b"Quarnest", b"OriginalFilename": b"Quarnest.exe"}
 
 
 # Wine's builtin DLLs stand for Windows' own; API sets ("api-ms-win-...") are Windows' by name.

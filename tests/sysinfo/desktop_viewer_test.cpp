@@ -42,6 +42,8 @@ TEST(SysInfoOnDesktops, StartsTheFirstViewerFoundByItsWholePath) {
         std::string startedAs;
         std::getline(std::ifstream(note), startedAs);
         EXPECT_EQ(startedAs, (root / expectedStart).string());
+        fs::current_path(root); // where every row has a viewer for a relative folder to find
+        EXPECT_EQ(desktopViewer(":.:a b"), std::nullopt);
         fs::remove_all(root);
     }
 }

@@ -22,7 +22,8 @@ const ReaderRow readerRows[] = {
     {"MissingValue", "Other", {regSz, ""}, std::nullopt},
     {"Fits1024NotTerminated", "Value", {regSz, std::string(1024, 'x')}, std::u16string(1024, 'x')},
     {"Over1024", "Value", {regSz, std::string(1024, 'x') + '\0'}, std::nullopt},
-    {"Cp936", "Value", {regSz, "\xCF\xB5\xCD\xB3\xB9\xA4\xBE\xDF\0"s}, u"系统工具"},
+    // A byte that cannot follow a lead byte, and a lead byte at the end: U+FFFD, the next one kept.
+    {"Cp936", "Value", {regSz, "\xCF\xB5\xCD\xB3\x81 \xCF\0"s}, u"系统\uFFFD \uFFFD"},
     {"OtherTypeLeavesText", "Value", {regExpandSz, "%SystemRoot%\0"s}, u"abc"},
     {"DwordOneZeroDropped", "Value", {regDword, "\xEF\xCD\x0B\0"s}, u"&h0BCDEF"},
 };
@@ -42,9 +43,9 @@ TEST(SysInfoReader, ReadsValueAsText) {
     }
 }
 
-// Only C:\Bin holds programs.
+// Only C:\Bin holds the viewer.
 struct FakePrograms : Programs {
-    bool isPlainFile(const std::u16string& file) override { return file.starts_with(u"C:\\Bin\\"); }
+    bool isPlainFile(const std::u16string& f) override { return f == u"C:\\Bin\\\\MSINFO32.EXE"; }
     void start(const std::u16string&) override {}
 };
 

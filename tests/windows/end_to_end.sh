@@ -4,10 +4,11 @@
 # dialog and Alt+S there starts the System Information viewer registered through the registry, a
 # stand-in of ours standing in a folder whose name holds a blank.
 #
-# end_to_end.sh WINE_RUN QUARNEST_EXE FAKE_VIEWER_EXE
+# end_to_end.sh WINE_RUN QUARNEST_EXE FAKE_VIEWER_EXE TITLE   (TITLE: the application title)
 set -euo pipefail
+source "$(dirname "$0")/../support/wait-for-window.sh"
 
-wine_run=$1 exe=$2 viewer=$3
+wine_run=$1 exe=$2 viewer=$3 title=$4
 export LC_ALL=zh_CN.UTF-8
 work="$(mktemp -d)"
 msinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
@@ -22,15 +23,6 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-# Waits up to 60 s for a visible window whose name is exactly $1 and prints its ids.
-wait_for_window() {
-    for _ in $(seq 120); do
-        ids="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true)"
-        [ -n "$ids" ] && { echo "$ids"; return 0; }
-        sleep 0.5
-    done
-    fail "no window named '$1'"
-}
 
 mkdir -p "$work/My Tools"
 cp "$viewer" "$work/My Tools/MSINFO32.EXE"
@@ -41,7 +33,7 @@ note_path="$("$wine_run" winepath -w "$work/started.txt" 2>/dev/null | tr -d '\r
 QUARNEST_VIEWER_NOTE="$note_path" "$wine_run" "$exe" &
 pid=$!
 
-main="$(wait_for_window 'Quarnest－Tovrel')"
+main="$(wait_for_window "$pid" "^Quarnest－$title\$")"
 [ "$(wc -l <<<"$main")" -eq 1 ] || fail "more than one main window: $main"
 geometry="$(xwininfo -id "$main" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
 [ "$geometry" = 689x379 ] || fail "client area $geometry, not 689x379"
@@ -49,7 +41,7 @@ echo "main window $main, client area $geometry"
 
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+a
-about="$(wait_for_window '关于Tovrel ')"
+about="$(wait_for_window "$pid" "^关于$title \$")"
 echo "About dialog $about"
 xdotool key --clearmodifiers alt+s
 for _ in $(seq 60); do

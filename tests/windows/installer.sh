@@ -6,6 +6,7 @@
 #
 # installer.sh WINE_RUN CPACK BUILD_DIR NAME VERSION PUBLISHER SHORTCUT_NAME TWO_PIN_SHORTCUT_NAME
 set -euo pipefail
+source "$(dirname "$0")/../support/wait-for-window.sh"
 
 wine_run=$1 cpack=$2 build_dir=$3 name=$4 version=$5 publisher=$6 shortcut=$7 two_pin=$8
 export LC_ALL=zh_CN.UTF-8
@@ -52,11 +53,7 @@ echo "installed into $folder, shortcut $(basename "$link")"
 
 "$wine_run" "$folder/$name.exe" &
 pid=$!
-for _ in $(seq 120); do
-    xdotool search --onlyvisible --name "^$name－" >/dev/null 2>&1 && break
-    sleep 0.5
-done
-xdotool search --onlyvisible --name "^$name－" >/dev/null || fail "the installed program mapped no window"
+wait_for_window "$pid" "^$name－" >/dev/null || fail "the installed program mapped no window"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=

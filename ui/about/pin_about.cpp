@@ -55,9 +55,9 @@ void PinAbout::load() {
     ui_->retranslateUi(this);
     ui_->cmdOK->setFocus(Qt::OtherFocusReason);
 
-    setWindowTitle(windowTitle() + QLatin1Char(' '));
+    setWindowTitle(shell::withApplicationTitle(windowTitle()) + QLatin1Char(' '));
     ui_->lblVersion->setText(versionLine());
-    ui_->lblTitle->setText(QStringLiteral("Tovrel 2005"));
+    ui_->lblTitle->setText(QCoreApplication::applicationName() + QStringLiteral(" 2005"));
 }
 
 } // namespace ui

@@ -98,6 +98,7 @@ std::u16string programName() {
 TwoPinWindow::TwoPinWindow(QWidget* parent)
     : QWidget(parent, shell::fixedWindowFlags), ui_(std::make_unique<Form>()) {
     ui_->setupUi(this);
+    setWindowTitle(shell::withApplicationTitle(windowTitle()));
     for (const FieldControls& controls : fieldControls) {
         (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
         (ui_.get()->*controls.box)->installEventFilter(this);

@@ -45,6 +45,8 @@ Pin::Pin(QWidget* parent)
     regularFace.setStyleName(QStringLiteral("Regular"));
     setFont(regularFace);
     ui_->setupUi(this);
+    setWindowTitle(shell::withApplicationTitle(windowTitle()));
+    ui_->Frame1->setTitle(shell::withApplicationTitle(ui_->Frame1->title()));
     Text2 = {ui_->Text2_0, ui_->Text2_1};
     Label3 = {ui_->Label3_0, ui_->Label3_1};
     useDescribedFonts();

@@ -20,6 +20,16 @@ void useChineseDialogFonts() {
         QStringLiteral("Droid Sans Fallback")};
     QFont::insertSubstitutions(songFace, substitutes);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), substitutes);
+    // The forms' Latin faces, where they are missing, by faces of the same metrics. Without them a
+    // Windows without the face (as Wine is) lets the font mapper pick a face for the user's
+    // language: for a Chinese user a CJK face, whose ascent of 22 px at 19-pixel type against
+    // Times New Roman's 17 sets "b =" 5 px lower, below the bottom of its box.
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("Nimbus Roman")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans")});
     QApplication::setFont(QFont(songFace, 9));
 }
 

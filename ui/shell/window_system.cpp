@@ -62,6 +62,10 @@ QMessageBox::Icon iconOf(MessageStyle style) {
 
 } // namespace
 
+QString withApplicationTitle(const QString& designed) {
+    return designed.arg(QCoreApplication::applicationName());
+}
+
 void showMessage(const QString& prompt, MessageStyle style) {
     QMessageBox box(iconOf(style), QCoreApplication::applicationName(), prompt, QMessageBox::Ok,
                     QApplication::activeWindow());

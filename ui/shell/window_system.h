@@ -34,6 +34,10 @@ enum class MessageStyle {
     Critical = 16 // stop icon, OK button
 };
 
+// The designed text with the application title, the application's name as the start-up set it, in
+// place of its "%1": the windows' captions name the program as its message boxes do.
+QString withApplicationTitle(const QString& designed);
+
 // Shows a modal message box over the active window and returns when the user has dismissed it.
 // Its caption is the application title, the application's name as the start-up set it.
 void showMessage(const QString& prompt, MessageStyle style);

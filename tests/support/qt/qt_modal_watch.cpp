@@ -1,3 +1,4 @@
+#include "app/identity.h"
 #include "tests/support/qt/qt_window_test.h"
 
 #include <QApplication>
@@ -33,4 +34,8 @@ void pressKeys(const QString& keys) {
     for (const QString& key : keys.split(", ")) {
         QTest::keySequence(qApp->focusWidget(), QKeySequence(key));
     }
+}
+
+QString applicationTitle() {
+    return QStringView(app::identity::title).toString();
 }

@@ -20,6 +20,9 @@ private:
     QTimer timer_;
 };
 
+// The application title from the program's identity, which captions its windows and message boxes.
+QString applicationTitle();
+
 // Presses the keys of a sequence such as "Tab, Return", each where the focus is at that moment.
 void pressKeys(const QString& keys);
 

@@ -50,7 +50,8 @@ private slots:
         });
         ui::shell::showModal(about_, owner_);
         QCOMPARE(watch.description + texts,
-                 (QStringList{"ui::PinAbout", "关于Tovrel ", "Tovrel 2005", "版本 1.0.0",
+                 (QStringList{"ui::PinAbout", "关于" + applicationTitle() + ' ',
+                              applicationTitle() + " 2005", "版本 1.0.0",
                               "    本软件用于机床夹具设计中，定位削边销尺寸的参考计算", "cmdOK"}));
         QTest::keyClick(owner_.windowHandle(), '7'); // the owner takes input again
         QCOMPARE(owner_.text(), QStringLiteral("7"));

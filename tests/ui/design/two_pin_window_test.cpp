@@ -120,7 +120,8 @@ private slots:
             type(typed);
             const ModalWatch watch;
             QTest::keyClick(focused(), Qt::Key_Return);
-            QCOMPARE(watch.description.join(' '), "QMessageBox Tovrel Critical Ok " + message);
+            QCOMPARE(watch.description.join(' '),
+                     "QMessageBox " + applicationTitle() + " Critical Ok " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
             QCOMPARE(box(field)->selectedText(), typed.section(u'|', field, field));
             for (int i = 0; i < std::ssize(fields); ++i) {

@@ -17,5 +17,8 @@ int main(int argc, char** argv) {
     const int status = QApplication::exec();
     const QString seen = watch.description.join(u' ');
     QTextStream(stdout) << "exit status " << status << ", box: " << seen << '\n';
-    return status != 0 && seen == "QMessageBox Tovrel Critical Ok 运行时错误：disk full" ? 0 : 1;
+    return status != 0 && seen == "QMessageBox " + applicationTitle() +
+                                      " Critical Ok 运行时错误：disk full"
+               ? 0
+               : 1;
 }
