@@ -4,6 +4,7 @@
 #include "design/two_pin_design.h"
 #include "ui/design/sheet_document.h"
 #include "ui/design/two_pin_words.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/window_system.h"
 #include "ui_two_pin_window.h"
 
@@ -78,6 +79,19 @@ constexpr ResultControls resultControls[] = {
      &Form::totalAngularErrorResult},
 };
 
+// What a screen reader adds to a field's name: its unit and what the window says of it elsewhere.
+QString fieldDescription(DesignField field) {
+    switch (field) {
+    case DesignField::Hole1Diameter:
+    case DesignField::Hole2Diameter:
+        return shell::millimetresDescription(QStringLiteral("范围：3 至 50"));
+    case DesignField::PinDistanceTolerance:
+        return shell::millimetresDescription(QStringLiteral("空白时取 δLD/3"));
+    default:
+        return shell::millimetresDescription();
+    }
+}
+
 std::u16string textOf(const QLineEdit* box) {
     return box->text().toStdU16String();
 }
@@ -100,18 +114,29 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     ui_->setupUi(this);
     setWindowTitle(shell::withApplicationTitle(windowTitle()));
     for (const FieldControls& controls : fieldControls) {
-        (ui_.get()->*controls.label)->setText(two_pin_words::fieldLabel(controls.field));
+        const QString caption = two_pin_words::fieldLabel(controls.field);
+        (ui_.get()->*controls.label)->setText(caption);
+        shell::nameAfterCaption(*(ui_.get()->*controls.box), caption,
+                                fieldDescription(controls.field));
         (ui_.get()->*controls.box)->installEventFilter(this);
+    }
+    for (const ResultControls& controls : resultControls) {
+        shell::nameAfterCaption(*(ui_.get()->*controls.box),
+                                two_pin_words::resultLabel(controls.id));
     }
     // Results never outlive the input they belong to.
     for (const FieldControls& controls : fieldControls) {
         connect(ui_.get()->*controls.box, &QLineEdit::textChanged, this,
                 [this] { clearResults(); });
     }
-    for (QComboBox* choice : {ui_->roundPinZone, ui_->relievedPinGrade}) {
+    for (auto [choice, caption] : {std::pair{ui_->roundPinZone, ui_->roundPinZoneLabel},
+                                   {ui_->relievedPinGrade, ui_->relievedPinGradeLabel}}) {
         choice->installEventFilter(this);
         connect(choice, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
+        shell::nameAfterCaption(*choice, caption->text());
+        shell::tellChoiceInDescription(*choice);
     }
+    shell::nameCaptionsAfterBoxes(*this);
     shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});
     connect(ui_->calculate, &QPushButton::clicked, this, &TwoPinWindow::calculate);
     connect(ui_->copyResults, &QPushButton::clicked, this, &TwoPinWindow::copyResults);

@@ -2,6 +2,7 @@
 
 #include "calc/pin_dimensions.h"
 #include "ui/about/pin_about.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/window_system.h"
 #include "ui_pin.h"
 
@@ -53,6 +54,8 @@ Pin::Pin(QWidget* parent)
     shell::useEtchedFrames(*this, {ui_->Frame1});
     // Label5 reaches under Refresh; the button stays fully visible on top of it.
     ui_->Command3->raise();
+    shell::nameCaptionsAfterBoxes(*this);
+    announcer_ = new shell::Announcer(*this);
 
     ui_->Text1->installEventFilter(this);
     connect(ui_->Command1, &QPushButton::clicked, this, &Pin::calculate);
@@ -99,6 +102,12 @@ void Pin::calculate() {
     }
     Text2[0]->setText(QStringView(outcome.bText()).toString());
     Text2[1]->setText(QStringView(outcome.BText()).toString());
+    // The focus stays where it is, so a screen reader would not read the results unasked.
+    QStringList spoken;
+    for (const QLineEdit* box : Text2) {
+        spoken << QStringLiteral("%1 为 %2 毫米").arg(box->accessibleName(), box->text());
+    }
+    announcer_->announce(QStringLiteral("计算结果：") + spoken.join(QStringLiteral("，")));
 }
 
 void Pin::showRejection(const Outcome& outcome) {

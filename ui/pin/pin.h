@@ -15,6 +15,10 @@ namespace ui {
 
 class PinAbout;
 
+namespace shell {
+class Announcer;
+}
+
 namespace Ui {
 class Pin;
 }
@@ -45,6 +49,8 @@ private:
     std::array<QLineEdit*, 2> Text2;
     // The captions "b =" and "B =".
     std::array<QLabel*, 2> Label3;
+    // Tells a screen reader the results, which appear away from the focus.
+    shell::Announcer* announcer_ = nullptr;
     // Created on first use and kept for the rest of the run.
     std::unique_ptr<PinAbout> about_;
 };

@@ -1,10 +1,15 @@
 #include "ui/pin/pin_picture.h"
 
+#include "ui/shell/accessibility.h"
 #include "ui/shell/pictures.h"
 
 #include <QPainter>
 
 namespace ui {
+
+PinPicture::PinPicture(QWidget* parent) : QFrame(parent) {
+    shell::exposeAs(*this, QAccessible::Graphic);
+}
 
 void PinPicture::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);

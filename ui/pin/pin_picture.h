@@ -7,11 +7,11 @@ namespace ui {
 
 // The picture box of the main window: the pin drawing at its natural size in the top-left corner
 // inside the box's border. The drawing comes at 100 % and 200 %; the one that suits the screen's
-// scaling is shown.
+// scaling is shown. Screen readers know it as a graphic.
 class PinPicture : public QFrame {
     Q_OBJECT
 public:
-    using QFrame::QFrame;
+    explicit PinPicture(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

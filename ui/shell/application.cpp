@@ -1,17 +1,31 @@
 #include "ui/shell/application.h"
 
+#include "ui/shell/accessibility.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/window_system.h"
 
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <QTranslator>
 #include <exception>
 
 namespace ui::shell {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     useChineseDialogFonts();
+    useQtChineseWords();
+    mendLineEditText();
     installEventFilter(this);
+}
+
+// Qt's own words, the standard buttons of a message box (确定) and the line edits' menu among
+// them, come from Qt's Simplified Chinese translation, built into the program: whatever the
+// system's language, the program speaks Chinese only.
+void Application::useQtChineseWords() {
+    auto* words = new QTranslator(this);
+    if (words->load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))) {
+        installTranslator(words);
+    }
 }
 
 // Qt shows a button pressed for a tenth of a second after its access key and only then clicks it.

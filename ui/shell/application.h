@@ -4,10 +4,10 @@
 
 namespace ui::shell {
 
-// The program's QApplication. It uses the Simplified Chinese dialog font and stops any exception
-// that escapes an event handler before it can unwind through the event loop: the error is
-// reported in a critical message box and the program ends with a non-zero exit status. An access
-// key presses its button at once, as on a Windows form.
+// The program's QApplication. It uses the Simplified Chinese dialog font and Qt's own words in
+// Simplified Chinese, and stops any exception that escapes an event handler before it can unwind
+// through the event loop: the error is reported in a critical message box and the program ends
+// with a non-zero exit status. An access key presses its button at once, as on a Windows form.
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
@@ -19,6 +19,7 @@ public:
     static constexpr int untrappedErrorExitStatus = 70;
 
 private:
+    void useQtChineseWords();
     void reportUntrappedError(const QString& description);
 
     bool reportingError_ = false;

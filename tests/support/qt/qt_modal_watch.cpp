@@ -1,9 +1,9 @@
 #include "app/identity.h"
 #include "tests/support/qt/qt_window_test.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QMetaEnum>
 #include <QPointer>
 #include <QTest>
 
@@ -17,10 +17,11 @@ ModalWatch::ModalWatch(std::function<void(QWidget&)> whileOpen) {
         timer_.stop();
         description = QStringList{modal->metaObject()->className(), modal->windowTitle()};
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            description << QVariant::fromValue(box->icon()).toString()
-                        << QMetaEnum::fromType<QMessageBox::StandardButtons>().valueToKey(
-                               box->standardButtons().toInt())
-                        << box->text();
+            description << QVariant::fromValue(box->icon()).toString();
+            for (const QAbstractButton* button : box->buttons()) {
+                description << button->text();
+            }
+            description << box->text();
         }
         whileOpen(*modal);
         if (modal && modal->isVisible()) {

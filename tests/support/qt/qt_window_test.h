@@ -12,8 +12,8 @@ class ModalWatch {
 public:
     explicit ModalWatch(std::function<void(QWidget&)> whileOpen = [](QWidget&) {});
 
-    // Class and caption and, for a message box, icon, buttons and text, of the window that came
-    // up; empty while none has.
+    // Class and caption and, for a message box, icon, the buttons' words and text, of the window
+    // that came up; empty while none has.
     QStringList description;
 
 private:
@@ -28,3 +28,18 @@ void pressKeys(const QString& keys);
 
 // Defined by each window test program: its Qt Test object, which the shared main runs.
 std::unique_ptr<QObject> makeWindowTest();
+
+// Turns Qt's accessibility on, as a screen reader's first request does, and notes every event Qt
+// sends a screen reader while it lives: the event's type, the role of its object and its name or,
+// for a value change, the value.
+class HeardEvents {
+public:
+    HeardEvents();
+    ~HeardEvents();
+
+    static inline QStringList heard;
+};
+
+// How a screen reader knows the control `name` of `window`: role, name, description and, after
+// "|", the name of the first caption that labels it.
+QString accessibleSummary(const QWidget& window, const char* name);

@@ -66,7 +66,8 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(box && !box->description.isEmpty());
         QCOMPARE(offered, "两销定位_D12_D12_L80.pdf");
-        QCOMPARE(box->description.mid(0, 4).join(' '), "QMessageBox Tovrel Critical Ok");
+        QCOMPARE(box->description.mid(0, 4).join(u' '),
+                 "QMessageBox " + applicationTitle() + " Critical 确定");
         QVERIFY2(box->description[4].startsWith("无法保存文件“/proc/sheet.pdf”"),
                  qPrintable(box->description[4]));
         QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
@@ -121,7 +122,7 @@ private slots:
             const ModalWatch watch;
             QTest::keyClick(focused(), Qt::Key_Return);
             QCOMPARE(watch.description.join(' '),
-                     "QMessageBox " + applicationTitle() + " Critical Ok " + message);
+                     "QMessageBox " + applicationTitle() + " Critical 确定 " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
             QCOMPARE(box(field)->selectedText(), typed.section(u'|', field, field));
             for (int i = 0; i < std::ssize(fields); ++i) {
@@ -130,6 +131,16 @@ private slots:
             QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
             QVERIFY(!window_->findChild<QPushButton*>("savePdf")->isEnabled());
         }
+    }
+
+    // A screen reader hears each box by its caption's words without access key, colon or unit, the
+    // unit and the window's hints in the description.
+    void screenReaderNamesTheBoxes() {
+        window_ = std::make_unique<ui::TwoPinWindow>();
+        QCOMPARE(accessibleSummary(*window_, "pinDistanceTolerance"),
+                 "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd");
+        QCOMPARE(accessibleSummary(*window_, "x1MinResult"),
+                 "EditableText 孔1最小间隙 X1min 单位：毫米 | 孔1最小间隙 X1min");
     }
 
 private:

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const QString seen = watch.description.join(u' ');
     QTextStream(stdout) << "exit status " << status << ", box: " << seen << '\n';
     return status != 0 && seen == "QMessageBox " + applicationTitle() +
-                                      " Critical Ok 运行时错误：disk full"
+                                      " Critical 确定 运行时错误：disk full"
                ? 0
                : 1;
 }
