@@ -49,7 +49,7 @@ struct DesignRejection {
     bool operator==(const DesignRejection&) const = default;
 };
 
-// A pin diameter: basic size and limits, in millimetres.
+// A diameter of a pin or a hole: basic size and limits, in millimetres.
 struct PinSize {
     double basic;
     double max;
@@ -79,7 +79,11 @@ struct SecondPinDesign {
 
 // Every value of the design, in the order of the steps. Lengths in millimetres.
 struct TwoPinDesign {
-    double centreDistance; // 1. L
+    PinSize hole1;                  //    D1, D1max, D1min as typed
+    PinSize hole2;                  //    D2, D2max, D2min
+    double centreDistanceTolerance; //    δLD
+    bool pinDistanceToleranceTyped; //    false where δLd is the default
+    double centreDistance;          // 1. L
     // δLd as used: as typed or, when left empty, δLD/3 rounded down to 0.001 but not below
     // kFinestDefaultPinDistanceTolerance, and never above δLD.
     double pinDistanceTolerance;

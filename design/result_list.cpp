@@ -46,13 +46,4 @@ std::vector<ResultLine> ListResults(const TwoPinDesign& design) {
     return lines;
 }
 
-std::u16string ComposeResultText(const std::vector<ResultLine>& lines,
-                                 const std::function<std::u16string(ResultId)>& label) {
-    std::u16string text;
-    for (const ResultLine& line : lines) {
-        text += label(line.id) + line.value + u"\n";
-    }
-    return text;
-}
-
 } // namespace design

@@ -2,7 +2,6 @@
 
 #include "design/design_outcome.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,10 +43,5 @@ struct ResultLine {
 
 // Every result of the design in order, as text: lengths in millimetres with three decimals.
 std::vector<ResultLine> ListResults(const TwoPinDesign& design);
-
-// The lines (each ending in "\n") of the results, each the label the caller gives for its id
-// followed by its value.
-std::u16string ComposeResultText(const std::vector<ResultLine>& lines,
-                                 const std::function<std::u16string(ResultId)>& label);
 
 } // namespace design

@@ -137,6 +137,10 @@ DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
     }
 
     TwoPinDesign design;
+    design.hole1 = {d1, d1 + es1, d1 + ei1};
+    design.hole2 = {d2, d2 + es2, d2 + ei2};
+    design.centreDistanceTolerance = holeTolerance;
+    design.pinDistanceToleranceTyped = !input.pinDistanceTolerance.empty();
     design.centreDistance = centreDistance;
     design.pinDistanceTolerance = pinTolerance;
     design.roundPin = *roundPin;

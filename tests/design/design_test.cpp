@@ -1,6 +1,7 @@
 // The design library worked through: its texts and tolerance tables, examples of the two-pin
 // design checked by hand, the stop where two round pins will do, every rejection, the fit of the
 // relieved pin by the exact geometry.
+#include "design/design_sheet.h"
 #include "design/design_text.h"
 #include "design/field_reading.h"
 #include "design/result_list.h"
@@ -103,7 +104,27 @@ TEST(TwoPinDesign, HandCheckedExamplesStepByStep) {
          u"A80 ± 0.004\nBφ12 -0.016/-0.034\nC0.016\nD0.052\nE4\nF10\nG0.000\nI\nK0.016\n"
          u"O11.984\nP11.966\nQφ12 -0.016/-0.034\nR0.052\nS0.052\nT±0°02′14.1″\nU0°04′28.1″\n"}};
     for (const auto& [outcome, results] : examples) {
-        EXPECT_EQ(ComposeResultText(ListResults(std::get<0>(outcome)), label), results);
+        std::u16string text;
+        for (const ResultLine& line : ListResults(std::get<0>(outcome))) {
+            text += label(line.id) + line.value + u"\n";
+        }
+        EXPECT_EQ(text, results);
+    }
+}
+
+// The sheet's first step says how δLd was taken: typed, a third of δLD, the finest default, δLD.
+TEST(DesignSheet, FirstStepSaysHowThePinDistanceToleranceWasTaken) {
+    const std::pair<std::u16string, std::u16string> rows[][2] = {
+        {{u"0.05", u""}, {u"δLd = δLD/3（向下圆整到 0.001）", u"0.016 mm"}},
+        {{u"0.012", u""}, {u"δLd = 0.005（δLD/3 < 0.005）", u"0.005 mm"}},
+        {{u"0.004", u""}, {u"δLd = δLD（δLD < 0.005）", u"0.004 mm"}},
+        {{u"0.05", u"0.02"}, {u"δLd（给定）", u"0.020 mm"}}};
+    for (const auto& [typed, step] : rows) {
+        const TwoPinInput input{u"12", u"0.018", u"0",        u"12",       u"0.018",
+                                u"0",  u"80",    typed.first, typed.second};
+        const SheetStep first =
+            ComposeSheet(std::get<0>(DesignTwoPinLocation(input)), input, u"", u"").steps[0];
+        EXPECT_EQ(std::pair(first.formula, first.result), step);
     }
 }
 

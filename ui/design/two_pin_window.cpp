@@ -1,12 +1,21 @@
 #include "ui/design/two_pin_window.h"
 
+#include "app/identity.h"
 #include "design/two_pin_design.h"
+#include "ui/design/sheet_document.h"
 #include "ui/design/two_pin_words.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/window_system.h"
 #include "ui_two_pin_window.h"
 
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <variant>
 
 namespace ui {
@@ -87,6 +96,17 @@ std::u16string textOf(const QLineEdit* box) {
     return box->text().toStdU16String();
 }
 
+// The program and its version as the sheet names them: "Tovrel 1.0.0".
+std::u16string programName() {
+    using namespace app::identity;
+    return std::u16string(title) + u" " +
+           QStringLiteral("%1.%2.%3")
+               .arg(versionMajor)
+               .arg(versionMinor)
+               .arg(versionRevision)
+               .toStdU16String();
+}
+
 } // namespace
 
 TwoPinWindow::TwoPinWindow(QWidget* parent)
@@ -107,12 +127,12 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     // Results never outlive the input they belong to.
     for (const FieldControls& controls : fieldControls) {
         connect(ui_.get()->*controls.box, &QLineEdit::textChanged, this,
-                [this] { showResults({}); });
+                [this] { clearResults(); });
     }
     for (auto [choice, caption] : {std::pair{ui_->roundPinZone, ui_->roundPinZoneLabel},
                                    {ui_->relievedPinGrade, ui_->relievedPinGradeLabel}}) {
         choice->installEventFilter(this);
-        connect(choice, &QComboBox::currentIndexChanged, this, [this] { showResults({}); });
+        connect(choice, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
         shell::nameAfterCaption(*choice, caption->text());
         shell::tellChoiceInDescription(*choice);
     }
@@ -120,7 +140,10 @@ TwoPinWindow::TwoPinWindow(QWidget* parent)
     shell::useEtchedFrames(*this, {ui_->inputFrame, ui_->resultFrame});
     connect(ui_->calculate, &QPushButton::clicked, this, &TwoPinWindow::calculate);
     connect(ui_->copyResults, &QPushButton::clicked, this, &TwoPinWindow::copyResults);
-    showResults({});
+    connect(ui_->savePdf, &QPushButton::clicked, this, &TwoPinWindow::saveSheet);
+    connect(ui_->print, &QPushButton::clicked, this, &TwoPinWindow::printSheet);
+    saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    clearResults();
 }
 
 TwoPinWindow::~TwoPinWindow() = default;
@@ -153,12 +176,13 @@ void TwoPinWindow::calculate() {
         showRejection(*rejection);
         return;
     }
-    showResults(design::ListResults(std::get<design::TwoPinDesign>(outcome)));
-    inputText_ = two_pin_words::inputText(input, ui_->roundPinZone->currentText(),
-                                          ui_->relievedPinGrade->currentText());
+    const auto& design = std::get<design::TwoPinDesign>(outcome);
+    showResults(design::ListResults(design));
+    showSheet(design::ComposeSheet(design, input, programName(),
+                                   QDate::currentDate().toString(Qt::ISODate).toStdU16String()));
 }
 
-void TwoPinWindow::showResults(std::vector<design::ResultLine> lines) {
+void TwoPinWindow::showResults(const std::vector<design::ResultLine>& lines) {
     for (const ResultControls& controls : resultControls) {
         (ui_.get()->*controls.label)->setText(two_pin_words::resultLabel(controls.id));
         (ui_.get()->*controls.box)->clear();
@@ -175,14 +199,12 @@ void TwoPinWindow::showResults(std::vector<design::ResultLine> lines) {
             }
         }
     }
-    results_ = std::move(lines);
-    ui_->copyResults->setEnabled(!results_.empty());
 }
 
 void TwoPinWindow::showRejection(const design::DesignRejection& rejection) {
     // Results beside input the user has changed since would belong to none of the input shown,
     // and Copy would carry them off as if they did.
-    showResults({});
+    clearResults();
     shell::showMessage(two_pin_words::rejectionMessage(rejection), shell::MessageStyle::Critical);
     for (const FieldControls& controls : fieldControls) {
         if (controls.field == rejection.field) {
@@ -193,10 +215,62 @@ void TwoPinWindow::showRejection(const design::DesignRejection& rejection) {
     }
 }
 
+void TwoPinWindow::showSheet(std::optional<design::DesignSheet> sheet) {
+    sheet_ = std::move(sheet);
+    ui_->drawing->setFigure(sheet_ ? std::optional(sheet_->figure) : std::nullopt);
+    ui_->sheetView->setHtml(sheet_ ? sheet_document::html(*sheet_, true) : QString());
+    ui_->copyResults->setEnabled(sheet_.has_value());
+    ui_->savePdf->setEnabled(sheet_.has_value());
+    ui_->print->setEnabled(sheet_.has_value());
+}
+
+void TwoPinWindow::clearResults() {
+    showResults({});
+    showSheet(std::nullopt);
+}
+
 void TwoPinWindow::copyResults() {
-    const auto label = [](ResultId id) { return two_pin_words::resultLabel(id).toStdU16String(); };
-    QApplication::clipboard()->setText(
-        inputText_ + u'\n' + QString::fromStdU16String(design::ComposeResultText(results_, label)));
+    if (sheet_) {
+        QApplication::clipboard()->setMimeData(sheet_document::mimeData(*sheet_));
+    }
+}
+
+void TwoPinWindow::saveSheet() {
+    if (!sheet_) {
+        return;
+    }
+    const QString suggested =
+        QDir(saveFolder_).filePath(QString::fromStdU16String(sheet_->fileStem) + ".pdf");
+    const QString path = QFileDialog::getSaveFileName(this, two_pin_words::saveCaption(), suggested,
+                                                      two_pin_words::pdfFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    saveFolder_ = QFileInfo(path).absolutePath();
+    const QByteArray pdf = sheet_document::pdf(*sheet_, QString::fromStdU16String(programName()));
+    // The file is written aside and put in place only when whole: a folder that cannot be written
+    // or a full disk leaves any file of that name as it was.
+    QSaveFile file(path);
+    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() ||
+        !file.commit()) {
+        shell::showMessage(
+            two_pin_words::saveFailedMessage(QDir::toNativeSeparators(path), file.errorString()),
+            shell::MessageStyle::Critical);
+    }
+}
+
+void TwoPinWindow::printSheet() {
+    if (!sheet_) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(QString::fromStdU16String(sheet_->fileStem));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !sheet_document::paintPage(printer, *sheet_)) {
+        shell::showMessage(two_pin_words::printFailedMessage(), shell::MessageStyle::Critical);
+    }
 }
 
 } // namespace ui

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "design/design_sheet.h"
 #include "design/result_list.h"
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -13,9 +15,11 @@ class TwoPinWindow;
 }
 
 // The two-pin locating design: the user types both holes, their centre distance and its
-// tolerances and picks the pins' tolerances; Calculate shows every step of the design, Copy puts
-// the inputs and the results on the clipboard, one per line. Unusable input gets a message box
-// naming the field; any change of an input or a choice clears the results.
+// tolerances and picks the pins' tolerances; Calculate shows every step of the design and its
+// calculation sheet with the drawing of the layout. Copy puts the sheet on the clipboard as a
+// table with a plain-text alternative; the sheet can be saved as a PDF file and printed.
+// Unusable input gets a message box naming the field; any change of an input or a choice clears
+// the results and the sheet.
 class TwoPinWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,16 +32,20 @@ protected:
 private slots:
     void calculate();
     void copyResults();
+    void saveSheet();
+    void printSheet();
 
 private:
-    void showResults(std::vector<design::ResultLine> lines);
+    void showResults(const std::vector<design::ResultLine>& lines);
     void showRejection(const design::DesignRejection& rejection);
+    void showSheet(std::optional<design::DesignSheet> sheet);
+    void clearResults();
 
     std::unique_ptr<Ui::TwoPinWindow> ui_;
-    // The results shown, in order; empty while none are.
-    std::vector<design::ResultLine> results_;
-    // The inputs and choices the results belong to, as the copied text begins.
-    QString inputText_;
+    // The sheet of the results shown.
+    std::optional<design::DesignSheet> sheet_;
+    // Where the last sheet was saved, or the documents folder.
+    QString saveFolder_;
 };
 
 } // namespace ui

@@ -158,16 +158,21 @@ QString rejectionMessage(const design::DesignRejection& rejection) {
     return {};
 }
 
-QString inputText(const design::TwoPinInput& input, const QString& zone, const QString& grade) {
-    QString text;
-    for (const auto& [field, value] : design::TypedFields(input)) {
-        const FieldWords words = wordsOf(field);
-        text += QStringLiteral("%1 %2 (mm)：%3\n")
-                    .arg(QString::fromUtf16(words.name), QString::fromUtf16(words.symbol),
-                         value->empty() ? QStringLiteral("（空白，取默认值）")
-                                        : QString::fromStdU16String(*value));
-    }
-    return text + QStringLiteral("圆柱销公差带：%1\n菱形销公差等级：%2\n").arg(zone, grade);
+QString saveCaption() {
+    return QStringLiteral("保存计算书");
+}
+
+QString pdfFilter() {
+    return QStringLiteral("PDF 文件 (*.pdf)");
+}
+
+QString saveFailedMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("无法保存文件“%1”（%2），请选择其他文件夹或检查磁盘空间！")
+        .arg(path, reason);
+}
+
+QString printFailedMessage() {
+    return QStringLiteral("无法打印计算书，请检查打印机后重试！");
 }
 
 } // namespace ui::two_pin_words

@@ -20,8 +20,14 @@ QString resultLabel(design::ResultId id);
 // The answer to a rejected field, in the main window's manner: "您输入的孔1直径超出范围！".
 QString rejectionMessage(const design::DesignRejection& rejection);
 
-// The inputs as the copied text begins: one line per field, "孔1直径 D1 (mm)：12", then the
-// zone and the grade as the boxes show them.
-QString inputText(const design::TwoPinInput& input, const QString& zone, const QString& grade);
+// The save dialog's caption and its filter of PDF files.
+QString saveCaption();
+QString pdfFilter();
+
+// The answer where the sheet could not be saved at `path` for the system's `reason`.
+QString saveFailedMessage(const QString& path, const QString& reason);
+
+// The answer where the printer could not take the sheet.
+QString printFailedMessage();
 
 } // namespace ui::two_pin_words

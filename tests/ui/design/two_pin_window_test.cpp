@@ -8,8 +8,10 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <tuple>
 #include <utility>
 
@@ -23,26 +25,53 @@ class TwoPinWindowTest : public QObject {
 
 private slots:
     // Typed field by field with Tab, the zone picked by its first letter, Enter in the zone box or
-    // the grade box: the second pin on screen, its deviation signed. Alt+P copies the inputs and
-    // the choices, a blank line and every result shown, each on a line of its own.
+    // the grade box: the second pin on screen, its deviation signed, and in the sheet beside it.
+    // Alt+P copies the sheet, as HTML and as plain text, with the inputs and choices on top.
     void computesAndCopies() {
         const std::pair<QString, QString> examples[] = {
-            {"12|+0.018|0|12|+0.018|0|80|0.004||f|\r", "圆柱销2直径 d2 (mm)：φ12 -0.016/-0.034"},
-            {"12|+0.018|0|12|+0.077|+0.050|80|0.05||\r", "菱形销直径 d2 (mm)：φ12 +0.007/-0.004"},
+            {"12|+0.018|0|12|+0.018|0|80|0.004||f|\r", "φ12 -0.016/-0.034"},
+            {"12|+0.018|0|12|+0.077|+0.050|80|0.05||\r", "φ12 +0.007/-0.004"},
         };
         for (const auto& [typed, pin2] : examples) {
             open();
             type(typed);
-            QCOMPARE(resultLine("pin2Result"), pin2);
+            QCOMPARE(window_->findChild<QLineEdit*>("pin2Result")->text(), pin2);
+            QVERIFY(sheetText().contains(pin2));
         }
         QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
-        QTRY_VERIFY(QApplication::clipboard()->text().endsWith("总转角误差 2Δα：0°04′59.1″\n"));
+        QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains("<table"));
         const QString copied = QApplication::clipboard()->text();
-        QCOMPARE(copied.section(u'\n', 5, 12),
-                 "孔2下偏差 EI2 (mm)：+0.050\n两孔中心距 L (mm)：80\n孔距公差 ±δLD (mm)：0.05\n"
-                 "销距公差 ±δLd (mm)：（空白，取默认值）\n圆柱销公差带：g6\n菱形销公差等级：IT6\n\n"
-                 "销中心距 L±δLd (mm)：80 ± 0.016");
-        QVERIFY(copied.contains(window_->findChild<QLabel*>("conclusion")->text() + '\n'));
+        QVERIFY(copied.contains(QRegularExpression("孔2直径 D2 +φ12 \\+0.077/\\+0.050")));
+        QVERIFY(copied.contains(QRegularExpression("销距公差 δLd +未给定")));
+        QVERIFY(copied.contains("= 0°04′59.1″\n"));
+    }
+
+    // Alt+S offers the sheet's own file name; saved where nothing can be written, it gets a box
+    // naming the file, and the results and the sheet stay.
+    void savingWhereNothingCanBeWritten() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows' own file dialog takes no keys from Qt Test");
+#endif
+        open();
+        type("12|+0.018|0|12|+0.018|0|80|0.05||\r");
+        QString offered;
+        std::unique_ptr<ModalWatch> box;
+        const ModalWatch dialog([&](QWidget& fileDialog) {
+            auto* name = fileDialog.findChild<QLineEdit*>("fileNameEdit");
+            offered = name->text();
+            name->setText("/proc/sheet.pdf");
+            box = std::make_unique<ModalWatch>();
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(box && !box->description.isEmpty());
+        QCOMPARE(offered, "两销定位_D12_D12_L80.pdf");
+        QCOMPARE(box->description.mid(0, 4).join(u' '),
+                 "QMessageBox " + applicationTitle() + " Critical 确定");
+        QVERIFY2(box->description[4].startsWith("无法保存文件“/proc/sheet.pdf”"),
+                 qPrintable(box->description[4]));
+        QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
+        QVERIFY(sheetText().contains("0.063 mm"));
     }
 
     // Any change of an input or a choice after a calculation takes the results away: each field
@@ -64,6 +93,7 @@ private slots:
             pressKeys(choice ? "Down" : "End, 5");
             QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：");
             QCOMPARE(window_->findChild<QLabel*>("conclusion")->text(), QString());
+            QCOMPARE(sheetText(), QString());
             QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
             pressKeys(choice ? "Up" : "Backspace");
         }
@@ -99,6 +129,7 @@ private slots:
                 QCOMPARE(box(i)->text(), typed.section(u'|', i, i));
             }
             QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
+            QVERIFY(!window_->findChild<QPushButton*>("savePdf")->isEnabled());
         }
     }
 
@@ -113,8 +144,15 @@ private slots:
     }
 
 private:
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    QLineEdit* box(int field) { return window_->findChild<QLineEdit*>(fields[field]); }
+    static QWidget* focused() {
+        return QApplication::focusWidget();
+    }
+    QLineEdit* box(int field) {
+        return window_->findChild<QLineEdit*>(fields[field]);
+    }
+    QString sheetText() {
+        return window_->findChild<QTextBrowser*>("sheetView")->toPlainText();
+    }
 
     // A result's label and value as the user reads them.
     QString resultLine(const QString& result) {
