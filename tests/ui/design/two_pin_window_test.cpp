@@ -40,16 +40,16 @@ private slots:
             QCOMPARE(window_->findChild<QLineEdit*>("pin2Result")->text(), pin2);
             QVERIFY(sheetText().contains(pin2));
         }
-        QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains("<table"));
         const QString copied = QApplication::clipboard()->text();
         QVERIFY(copied.contains(QRegularExpression("孔2直径 D2 +φ12 \\+0.077/\\+0.050")));
         QVERIFY(copied.contains(QRegularExpression("销距公差 δLd +未给定")));
         QVERIFY(copied.contains("= 0°04′59.1″\n"));
         for (const char key : QByteArray("1EI2UWLDNZG")) {
-            QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+            QTest::keyClick(qApp->focusWidget(), Qt::Key_C, Qt::AltModifier);
             QTRY_COMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
-            QTest::keyClick(focused(), key, Qt::AltModifier);
+            QTest::keyClick(qApp->focusWidget(), key, Qt::AltModifier);
             const bool choice = key == 'Z' || key == 'G';
             pressKeys(choice ? "Down" : "End, 5");
             QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：");
@@ -77,7 +77,7 @@ private slots:
             box = std::make_unique<ModalWatch>();
             QTest::keyClick(name, Qt::Key_Return);
         });
-        QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(box && !box->description.isEmpty());
         QCOMPARE(offered, "两销定位_D12_D12_L80.pdf");
         QCOMPARE(box->description.mid(0, 4).join(u' '),
@@ -109,7 +109,7 @@ private slots:
             open();
             typeKeys(typed);
             const ModalWatch watch;
-            QTest::keyClick(focused(), Qt::Key_Return);
+            QTest::keyClick(qApp->focusWidget(), Qt::Key_Return);
             QCOMPARE(watch.description.join(' '),
                      "QMessageBox " + applicationTitle() + " Critical 确定 " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
@@ -139,9 +139,6 @@ private slots:
     }
 
 private:
-    static QWidget* focused() {
-        return QApplication::focusWidget();
-    }
     QLineEdit* box(int field) {
         return window_->findChild<QLineEdit*>(fields[field]);
     }
@@ -161,7 +158,7 @@ private:
         ui::shell::showStartupWindow(*window_);
         window_->activateWindow(); // as a click would, where a window manager holds the focus back
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        QTRY_COMPARE(focused(), box(0));
+        QTRY_COMPARE(qApp->focusWidget(), box(0));
     }
 
     std::unique_ptr<ui::TwoPinWindow> window_;
