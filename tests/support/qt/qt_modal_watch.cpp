@@ -37,6 +37,12 @@ void pressKeys(const QString& keys) {
     }
 }
 
+void typeKeys(const QString& typed) {
+    for (const QChar c : typed) {
+        QTest::keyClick(qApp->focusWidget(), c == u'|' ? '\t' : c.toLatin1());
+    }
+}
+
 QString applicationTitle() {
     return QStringView(app::identity::title).toString();
 }

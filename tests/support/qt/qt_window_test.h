@@ -26,6 +26,10 @@ QString applicationTitle();
 // Presses the keys of a sequence such as "Tab, Return", each where the focus is at that moment.
 void pressKeys(const QString& keys);
 
+// Types each character where the focus is at that moment, '|' as Tab and '\r' as Enter:
+// "12|+0.018|0\r".
+void typeKeys(const QString& typed);
+
 // Defined by each window test program: its Qt Test object, which the shared main runs.
 std::unique_ptr<QObject> makeWindowTest();
 

@@ -27,23 +27,37 @@ private slots:
     // Typed field by field with Tab, the zone picked by its first letter, Enter in the zone box or
     // the grade box: the second pin on screen, its deviation signed, and in the sheet beside it.
     // Alt+P copies the sheet, as HTML and as plain text, with the inputs and choices on top.
-    void computesAndCopies() {
+    // Then any change of an input or a choice takes the results away: each field reached by its
+    // access key, a key that changes it, then the key that undoes the change.
+    void computesCopiesAndForgetsOnChange() {
         const std::pair<QString, QString> examples[] = {
             {"12|+0.018|0|12|+0.018|0|80|0.004||f|\r", "φ12 -0.016/-0.034"},
             {"12|+0.018|0|12|+0.077|+0.050|80|0.05||\r", "φ12 +0.007/-0.004"},
         };
         for (const auto& [typed, pin2] : examples) {
             open();
-            type(typed);
+            typeKeys(typed);
             QCOMPARE(window_->findChild<QLineEdit*>("pin2Result")->text(), pin2);
             QVERIFY(sheetText().contains(pin2));
         }
-        QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(QApplication::clipboard()->mimeData()->html().contains("<table"));
         const QString copied = QApplication::clipboard()->text();
         QVERIFY(copied.contains(QRegularExpression("孔2直径 D2 +φ12 \\+0.077/\\+0.050")));
         QVERIFY(copied.contains(QRegularExpression("销距公差 δLd +未给定")));
         QVERIFY(copied.contains("= 0°04′59.1″\n"));
+        for (const char key : QByteArray("1EI2UWLDNZG")) {
+            QTest::keyClick(qApp->focusWidget(), Qt::Key_C, Qt::AltModifier);
+            QTRY_COMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
+            QTest::keyClick(qApp->focusWidget(), key, Qt::AltModifier);
+            const bool choice = key == 'Z' || key == 'G';
+            pressKeys(choice ? "Down" : "End, 5");
+            QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：");
+            QCOMPARE(window_->findChild<QLabel*>("conclusion")->text(), QString());
+            QCOMPARE(sheetText(), QString());
+            QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
+            pressKeys(choice ? "Up" : "Backspace");
+        }
     }
 
     // Alt+S offers the sheet's own file name; saved where nothing can be written, it gets a box
@@ -53,7 +67,7 @@ private slots:
         QSKIP("Windows' own file dialog takes no keys from Qt Test");
 #endif
         open();
-        type("12|+0.018|0|12|+0.018|0|80|0.05||\r");
+        typeKeys("12|+0.018|0|12|+0.018|0|80|0.05||\r");
         QString offered;
         std::unique_ptr<ModalWatch> box;
         const ModalWatch dialog([&](QWidget& fileDialog) {
@@ -63,7 +77,7 @@ private slots:
             box = std::make_unique<ModalWatch>();
             QTest::keyClick(name, Qt::Key_Return);
         });
-        QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_S, Qt::AltModifier);
         QTRY_VERIFY(box && !box->description.isEmpty());
         QCOMPARE(offered, "两销定位_D12_D12_L80.pdf");
         QCOMPARE(box->description.mid(0, 4).join(u' '),
@@ -72,31 +86,6 @@ private slots:
                  qPrintable(box->description[4]));
         QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
         QVERIFY(sheetText().contains("0.063 mm"));
-    }
-
-    // Any change of an input or a choice after a calculation takes the results away: each field
-    // reached by its access key, a key that changes it, then the key that undoes the change. The
-    // red note's ranges are the rule's: D1 and D2 as the main window takes D2, and δLD.
-    void resultsGoWithTheirInputAndTheNoteStatesTheRanges() {
-        open();
-        QVERIFY(window_->findChild<QLabel*>("note")->text().remove('\n').contains(
-            QString("%1≤D1、D2≤%2，0＜δLD≤%3，")
-                .arg(calc::kSmallestDiameter)
-                .arg(calc::kPinDimensionTable.back().upperBound)
-                .arg(design::kLargestCentreDistanceTolerance)));
-        type("12|+0.018|0|12|+0.018|0|80|0.05||\r"); // two φ12H7 holes 80 ± 0.05 apart
-        for (const char key : QByteArray("1EI2UWLDNZG")) {
-            QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
-            QTRY_COMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
-            QTest::keyClick(focused(), key, Qt::AltModifier);
-            const bool choice = key == 'Z' || key == 'G';
-            pressKeys(choice ? "Down" : "End, 5");
-            QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：");
-            QCOMPARE(window_->findChild<QLabel*>("conclusion")->text(), QString());
-            QCOMPARE(sheetText(), QString());
-            QVERIFY(!window_->findChild<QPushButton*>("copyResults")->isEnabled());
-            pressKeys(choice ? "Up" : "Backspace");
-        }
     }
 
     // Each row types a whole input that the design refuses, then Enter in the zone box: a
@@ -118,9 +107,9 @@ private slots:
         };
         for (const auto& [typed, field, message] : rows) {
             open();
-            type(typed);
+            typeKeys(typed);
             const ModalWatch watch;
-            QTest::keyClick(focused(), Qt::Key_Return);
+            QTest::keyClick(qApp->focusWidget(), Qt::Key_Return);
             QCOMPARE(watch.description.join(' '),
                      "QMessageBox " + applicationTitle() + " Critical 确定 " + message);
             QTRY_COMPARE(window_->focusWidget(), box(field));
@@ -133,10 +122,16 @@ private slots:
         }
     }
 
-    // A screen reader hears each box by its caption's words without access key, colon or unit, the
+    // The red note's ranges are the rule's: D1 and D2 as the main window takes D2, and δLD. A
+    // screen reader hears each box by its caption's words without access key, colon or unit, the
     // unit and the window's hints in the description.
-    void screenReaderNamesTheBoxes() {
+    void theNoteAndWhatAScreenReaderHears() {
         window_ = std::make_unique<ui::TwoPinWindow>();
+        QVERIFY(window_->findChild<QLabel*>("note")->text().remove('\n').contains(
+            QString("%1≤D1、D2≤%2，0＜δLD≤%3，")
+                .arg(calc::kSmallestDiameter)
+                .arg(calc::kPinDimensionTable.back().upperBound)
+                .arg(design::kLargestCentreDistanceTolerance)));
         QCOMPARE(accessibleSummary(*window_, "pinDistanceTolerance"),
                  "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd");
         QCOMPARE(accessibleSummary(*window_, "x1MinResult"),
@@ -144,9 +139,6 @@ private slots:
     }
 
 private:
-    static QWidget* focused() {
-        return QApplication::focusWidget();
-    }
     QLineEdit* box(int field) {
         return window_->findChild<QLineEdit*>(fields[field]);
     }
@@ -166,14 +158,7 @@ private:
         ui::shell::showStartupWindow(*window_);
         window_->activateWindow(); // as a click would, where a window manager holds the focus back
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        QTRY_COMPARE(focused(), box(0));
-    }
-
-    // Each character where the focus is, '|' for Tab and '\r' for Enter.
-    static void type(const QString& typed) {
-        for (const QChar c : typed) {
-            QTest::keyClick(focused(), c == u'|' ? '\t' : c.toLatin1());
-        }
+        QTRY_COMPARE(qApp->focusWidget(), box(0));
     }
 
     std::unique_ptr<ui::TwoPinWindow> window_;

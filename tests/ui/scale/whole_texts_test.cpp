@@ -96,9 +96,7 @@ private slots:
         QTest::keyClicks(pin_.findChild<QLineEdit*>("Text1"), QStringLiteral("6\r"));
         design_.activateWindow(); // typed into with Tab, which moves the focus of the active window
         QVERIFY(QTest::qWaitForWindowActive(&design_));
-        for (const QChar c : QStringLiteral("20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7\r")) {
-            QTest::keyClick(design_.focusWidget(), c == u'|' ? '\t' : c.toLatin1());
-        }
+        typeKeys("20|0.021|0|10|0.015|0|100|0.06|0.02|f|IT7\r");
         QVERIFY(!design_.findChild<QLineEdit*>("totalAngularErrorResult")->text().isEmpty());
         QApplication::processEvents(); // the windows laid out anew for their new texts
     }
