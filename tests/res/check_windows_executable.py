@@ -26,9 +26,11 @@ STRINGS = {b"CompanyName": b"Kestrow", b"ProductName": b"Tovrel",
            b"InternalName": b"Quarnest", b"OriginalFilename": b"Quarnest.exe"}
 
 
-# Wine's builtin DLLs stand for Windows' own; API sets ("api-ms-win-...") are Windows' by name.
+# Wine's builtin libraries stand for Windows' own (drivers such as the print spooler's
+# winspool.drv included); API sets ("api-ms-win-...") are Windows' by name.
 WINDOWS_DLLS = {path.name.lower() for path in
-                pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows").glob("*.dll")}
+                pathlib.Path("/usr/lib/x86_64-linux-gnu/wine/x86_64-windows").iterdir()
+                if path.suffix in (".dll", ".drv")}
 
 
 class WindowsExecutableTest(unittest.TestCase):
