@@ -267,6 +267,14 @@ void TwoPinWindow::printSheet() {
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     printer.setDocName(QString::fromStdU16String(sheet_->fileStem));
+#ifdef Q_OS_WIN
+    // Windows' print dialog takes only an installed printer. Without one Qt's printer writes PDF
+    // instead, and its dialog would not open at all: the user is told why nothing prints.
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        shell::showMessage(two_pin_words::noPrinterMessage(), shell::MessageStyle::Critical);
+        return;
+    }
+#endif
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted && !sheet_document::paintPage(printer, *sheet_)) {
         shell::showMessage(two_pin_words::printFailedMessage(), shell::MessageStyle::Critical);

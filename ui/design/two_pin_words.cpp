@@ -175,4 +175,9 @@ QString printFailedMessage() {
     return QStringLiteral("无法打印计算书，请检查打印机后重试！");
 }
 
+QString noPrinterMessage() {
+    return QStringLiteral(
+        "系统中没有安装打印机，无法打印计算书。请先安装打印机，或用“保存PDF”保存后再打印！");
+}
+
 } // namespace ui::two_pin_words

@@ -30,4 +30,7 @@ QString saveFailedMessage(const QString& path, const QString& reason);
 // The answer where the printer could not take the sheet.
 QString printFailedMessage();
 
+// The answer where the system has no printer for its print dialog.
+QString noPrinterMessage();
+
 } // namespace ui::two_pin_words

@@ -88,6 +88,25 @@ private slots:
         QVERIFY(sheetText().contains("0.063 mm"));
     }
 
+    // Alt+R opens the system's print dialog; where there is no printer for Windows' own dialog
+    // (under Wine), a box says so. The results stay.
+    void printingOffersTheDialogOrSaysWhyNot() {
+        open();
+        typeKeys("12|+0.018|0|12|+0.018|0|80|0.05||\r");
+        const ModalWatch watch;
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(!watch.description.isEmpty());
+#ifdef Q_OS_WIN
+        QCOMPARE(watch.description.join(' '),
+                 "QMessageBox " + applicationTitle() +
+                     " Critical 确定 系统中没有安装打印机，无法打印"
+                     "计算书。请先安装打印机，或用“保存PDF”保存后再打印！");
+#else
+        QCOMPARE(watch.description.join(' '), "QPrintDialog 打印");
+#endif
+        QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
+    }
+
     // Each row types a whole input that the design refuses, then Enter in the zone box: a
     // critical box names the field and what is allowed; the field takes the focus with its text
     // selected; every typed field stays; 复制结果 is off.
