@@ -55,7 +55,6 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir::current().absoluteFilePath("printed.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        QVERIFY(QFile::remove(printer.outputFileName()) || !QFile::exists("printed.pdf"));
         QVERIFY(ui::sheet_document::paintPage(printer, equalHoles()));
     }
 
@@ -67,9 +66,7 @@ private slots:
         const Figure figure = equalHoles().figure;
         const QRectF area(0, 0, 1080, 400);
         const QImage image = drawn(figure, area);
-        const ui::LayoutPlacement place = ui::placeLayout(area, figure);
-        const QPointF c1 = place.centre1, c2 = place.centre2;
-        const double r2 = place.hole2Radius;
+        const auto [c1, c2, r1, r2, unit] = ui::placeLayout(area, figure);
         // From hole 2's outline inwards, at `degrees` above the line of centres, to the pin.
         const auto gap = [&](double degrees) {
             const QPointF towards(std::cos(degrees * M_PI / 180), -std::sin(degrees * M_PI / 180));

@@ -45,7 +45,6 @@ private slots:
         const QString copied = QApplication::clipboard()->text();
         QVERIFY(copied.contains(QRegularExpression("孔2直径 D2 +φ12 \\+0.077/\\+0.050")));
         QVERIFY(copied.contains(QRegularExpression("销距公差 δLd +未给定")));
-        QVERIFY(copied.contains("= 0°04′59.1″\n"));
         for (const char key : QByteArray("1EI2UWLDNZG")) {
             QTest::keyClick(qApp->focusWidget(), Qt::Key_C, Qt::AltModifier);
             QTRY_COMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
@@ -60,14 +59,25 @@ private slots:
         }
     }
 
-    // Alt+S offers the sheet's own file name; saved where nothing can be written, it gets a box
-    // naming the file, and the results and the sheet stay.
-    void savingWhereNothingCanBeWritten() {
-#ifdef Q_OS_WIN
-        QSKIP("Windows' own file dialog takes no keys from Qt Test");
-#endif
+    // Alt+R opens the system's print dialog, or where Windows' own has no printer to offer (under
+    // Wine) a box says so. Alt+S offers the sheet's own file name; saved where nothing can be
+    // written, it gets a box naming the file. The results and the sheet stay.
+    void printingAndSavingWhereNothingCanBeWritten() {
         open();
         typeKeys("12|+0.018|0|12|+0.018|0|80|0.05||\r");
+        const ModalWatch printing;
+        QTest::keyClick(qApp->focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(!printing.description.isEmpty());
+#ifdef Q_OS_WIN
+        QCOMPARE(printing.description.join(' '),
+                 "QMessageBox " + applicationTitle() +
+                     " Critical 确定 系统中没有安装打印机，无法打印"
+                     "计算书。请先安装打印机，或用“保存PDF”保存后再打印！");
+        QSKIP("Windows' own file dialog takes no keys from Qt Test");
+#endif
+        QCOMPARE(printing.description.join(' '), "QPrintDialog 打印");
+        window_->activateWindow(); // as a click would, where a window manager holds it back
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QString offered;
         std::unique_ptr<ModalWatch> box;
         const ModalWatch dialog([&](QWidget& fileDialog) {
@@ -86,25 +96,6 @@ private slots:
                  qPrintable(box->description[4]));
         QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
         QVERIFY(sheetText().contains("0.063 mm"));
-    }
-
-    // Alt+R opens the system's print dialog; where there is no printer for Windows' own dialog
-    // (under Wine), a box says so. The results stay.
-    void printingOffersTheDialogOrSaysWhyNot() {
-        open();
-        typeKeys("12|+0.018|0|12|+0.018|0|80|0.05||\r");
-        const ModalWatch watch;
-        QTest::keyClick(qApp->focusWidget(), Qt::Key_R, Qt::AltModifier);
-        QTRY_VERIFY(!watch.description.isEmpty());
-#ifdef Q_OS_WIN
-        QCOMPARE(watch.description.join(' '),
-                 "QMessageBox " + applicationTitle() +
-                     " Critical 确定 系统中没有安装打印机，无法打印"
-                     "计算书。请先安装打印机，或用“保存PDF”保存后再打印！");
-#else
-        QCOMPARE(watch.description.join(' '), "QPrintDialog 打印");
-#endif
-        QCOMPARE(resultLine("x1MaxResult"), "孔1最大间隙 X1max (mm)：0.035");
     }
 
     // Each row types a whole input that the design refuses, then Enter in the zone box: a
@@ -153,8 +144,6 @@ private slots:
                 .arg(design::kLargestCentreDistanceTolerance)));
         QCOMPARE(accessibleSummary(*window_, "pinDistanceTolerance"),
                  "EditableText 销距公差 ±δLd 单位：毫米；空白时取 δLD/3 | 销距公差 ±δLd");
-        QCOMPARE(accessibleSummary(*window_, "x1MinResult"),
-                 "EditableText 孔1最小间隙 X1min 单位：毫米 | 孔1最小间隙 X1min");
     }
 
 private:
