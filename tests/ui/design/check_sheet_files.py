@@ -103,7 +103,9 @@ class SheetFilesTest(unittest.TestCase):
 
     def test_the_html_holds_the_givens_and_every_step_in_rows_of_their_own(self):
         rows = TableRows((FOLDER / "sheet.html").read_text(encoding="utf-8")).rows
-        self.assertIn(["孔1直径 D1", "φ12 +0.018/0", "孔2直径 D2", "φ12 +0.018/0"], rows)
+        self.assertEqual(rows[:2], [["孔1直径 D1", "φ12 +0.018/0", "孔2直径 D2", "φ12 +0.018/0"],
+                                    ["两孔中心距 L ± δLD", "80 ± 0.05 mm",
+                                     "销距公差 δLd", "未给定，按步骤1取值"]])
         self.assertEqual(rows[3], ["步骤", "名称", "公式", "代入数值", "结果"])
         self.assertEqual([row[1:] for row in rows[4:]], [list(step) for step in STEPS])
 

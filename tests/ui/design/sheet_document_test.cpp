@@ -5,7 +5,6 @@
 #include "ui/design/locating_drawing.h"
 #include "ui/design/sheet_document.h"
 
-#include <QDir>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
@@ -53,7 +52,7 @@ private slots:
         }
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath("printed.pdf"));
+        printer.setOutputFileName("printed.pdf");
         printer.setPageSize(QPageSize(QPageSize::A4));
         QVERIFY(ui::sheet_document::paintPage(printer, equalHoles()));
     }
