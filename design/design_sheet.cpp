@@ -24,10 +24,6 @@ std::u16string Millimetres(double mm) {
     return FormatMillimetres(mm) + u" mm";
 }
 
-std::u16string DiameterOf(const PinSize& size) {
-    return FormatDiameter(size.basic, size.upperDeviation(), size.lowerDeviation());
-}
-
 std::u16string ZoneName(RoundPinZone zone) {
     switch (zone) {
     case RoundPinZone::F7:
@@ -46,8 +42,8 @@ std::u16string GradeName(ToleranceGrade grade) {
 
 std::vector<SheetGiven> Givens(const TwoPinDesign& design, const TwoPinInput& input) {
     return {
-        {u"孔1直径 D1", DiameterOf(design.hole1)},
-        {u"孔2直径 D2", DiameterOf(design.hole2)},
+        {u"孔1直径 D1", FormatDiameter(design.hole1)},
+        {u"孔2直径 D2", FormatDiameter(design.hole2)},
         {u"两孔中心距 L ± δLD",
          Number(design.centreDistance) + u" ± " + Number(design.centreDistanceTolerance) + u" mm"},
         {u"销距公差 δLd", design.pinDistanceToleranceTyped
@@ -70,7 +66,7 @@ std::vector<SheetStep> RoundPinSteps(int stage, const std::u16string& n, const P
          Number(pin.basic) + Plus(pin.upperDeviation()), Millimetres(pin.max)},
         {stage, name + u"最小直径", d + u"min = " + d + u"max − IT" + zoneName.substr(1),
          Number(pin.max) + u" − " + Number(pin.max - pin.min), Millimetres(pin.min)},
-        {stage, name + u"直径", d + u"（" + zoneName + u"）", {}, DiameterOf(pin)},
+        {stage, name + u"直径", d + u"（" + zoneName + u"）", {}, FormatDiameter(pin)},
     };
 }
 
@@ -156,7 +152,7 @@ std::vector<SheetStep> SecondPinSteps(const TwoPinDesign& design, const TwoPinIn
          Number(hole2.min) + u" − " + Number(second.x2Min), Millimetres(d2.max)},
         {6, u"菱形销最小直径", u"d2min = d2max − " + GradeName(input.relievedPinGrade),
          Number(d2.max) + u" − " + Number(d2.max - d2.min), Millimetres(d2.min)},
-        {6, u"菱形销直径", u"d2", {}, DiameterOf(d2)},
+        {6, u"菱形销直径", u"d2", {}, FormatDiameter(d2)},
     };
 }
 
@@ -178,16 +174,16 @@ std::vector<SheetStep> ErrorSteps(const TwoPinDesign& design) {
 std::u16string Conclusion(const TwoPinDesign& design, const TwoPinInput& input) {
     const SecondPinDesign& second = design.secondPin;
     const std::u16string zone = u"（" + ZoneName(input.roundPinZone) + u"）";
-    const std::u16string pin1 = u"孔1装圆柱销 " + DiameterOf(design.roundPin) + zone;
+    const std::u16string pin1 = u"孔1装圆柱销 " + FormatDiameter(design.roundPin) + zone;
     const std::u16string rest = u"，销中心距 " + Number(design.centreDistance) + u" ± " +
                                 Millimetres(design.pinDistanceTolerance) + u"；孔1中心位移误差 " +
                                 Millimetres(design.x1Max) + u"，转角误差 ±" +
                                 FormatAngle(second.angularError) + u"。";
     if (!second.relieved) {
         return u"a ≤ 0：圆柱销的间隙已能补偿中心距误差，可用两个圆柱销。" + pin1 +
-               u"，孔2装圆柱销 " + DiameterOf(second.pin) + zone + rest;
+               u"，孔2装圆柱销 " + FormatDiameter(second.pin) + zone + rest;
     }
-    return pin1 + u"，孔2装菱形销 " + DiameterOf(second.pin) + u"（" +
+    return pin1 + u"，孔2装菱形销 " + FormatDiameter(second.pin) + u"（" +
            GradeName(input.relievedPinGrade) + u"），b = " +
            calc::FormatIntegerText(design.landWidth) + u" mm，B = " + Number(design.cornerWidth) +
            u" mm" + rest;
@@ -217,8 +213,8 @@ DesignSheet ComposeSheet(const TwoPinDesign& design, const TwoPinInput& input,
                     relieved ? double(design.landWidth) : 0.0,
                     relieved ? design.cornerWidth : 0.0,
                     Number(design.centreDistance) + u" ± " + Number(design.pinDistanceTolerance),
-                    DiameterOf(design.roundPin),
-                    DiameterOf(second.pin),
+                    FormatDiameter(design.roundPin),
+                    FormatDiameter(second.pin),
                     relieved ? calc::FormatIntegerText(design.landWidth) : std::u16string(),
                     relieved ? Number(design.cornerWidth) : std::u16string()};
     return sheet;

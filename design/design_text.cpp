@@ -31,9 +31,9 @@ std::u16string FormatDeviation(double mm) {
     return Shown(mm) == 0.0 ? u"0" : Printed("%+.3f", mm);
 }
 
-std::u16string FormatDiameter(double basic, double upperDeviation, double lowerDeviation) {
-    return u"φ" + calc::FormatNumberText(std::round(basic * 1000.0) / 1000.0) + u" " +
-           FormatDeviation(upperDeviation) + u"/" + FormatDeviation(lowerDeviation);
+std::u16string FormatDiameter(const PinSize& size) {
+    return u"φ" + calc::FormatNumberText(std::round(size.basic * 1000.0) / 1000.0) + u" " +
+           FormatDeviation(size.upperDeviation()) + u"/" + FormatDeviation(size.lowerDeviation());
 }
 
 std::u16string FormatAngle(double degrees) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design/design_outcome.h"
+
 #include <string>
 
 namespace design {
@@ -12,7 +14,7 @@ std::u16string FormatMillimetres(double mm);
 std::u16string FormatDeviation(double mm);
 
 // A diameter with its deviations: "φ12 -0.006/-0.017" (basic size without trailing zeros).
-std::u16string FormatDiameter(double basic, double upperDeviation, double lowerDeviation);
+std::u16string FormatDiameter(const PinSize& size);
 
 // A non-negative angle in degrees as degrees, minutes and seconds to the nearest 0.1″, a
 // rounding to 60″ carried into the minutes: "0°02′16.7″".

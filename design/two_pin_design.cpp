@@ -145,7 +145,7 @@ DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
     design.pinDistanceTolerance = pinTolerance;
     design.roundPin = *roundPin;
     design.x1Min = roundPin->basic - roundPin->max;
-    design.x1Max = d1 + es1 - roundPin->min;
+    design.x1Max = design.hole1.max - roundPin->min;
     const calc::PinDimensions land = *calc::FindPinDimensions(d2);
     design.landWidth = land.b;
     design.cornerWidth = land.B;
@@ -153,7 +153,7 @@ DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
     design.compensation = a;
 
     SecondPinDesign& pin2 = design.secondPin;
-    const double d2Min = d2 + ei2;
+    const double d2Min = design.hole2.min;
     pin2.relieved = a > kNegligible;
     if (pin2.relieved) {
         // Hole 2 at D2min, its centre a away along the line of centres: the far corner of the land
@@ -183,7 +183,7 @@ DesignOutcome DesignTwoPinLocation(const TwoPinInput& input) {
         pin2.pin = *round;
         pin2.x2Min = d2Min - round->max;
     }
-    pin2.x2Max = d2 + es2 - pin2.pin.min;
+    pin2.x2Max = design.hole2.max - pin2.pin.min;
     pin2.angularError = AngularError(design.x1Max, pin2.x2Max, centreDistance);
     return design;
 }

@@ -151,6 +151,11 @@ QMimeData* mimeData(const design::DesignSheet& sheet) {
     return data;
 }
 
+QPageLayout pageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 bool paintPage(QPagedPaintDevice& device, const design::DesignSheet& sheet) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -197,8 +202,7 @@ QByteArray pdf(const design::DesignSheet& sheet, const QString& creator) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        writer.setPageLayout(pageLayout());
         writer.setTitle(qs(sheet.title));
         writer.setCreator(creator);
         if (!paintPage(writer, sheet)) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QMimeData;
+class QPageLayout;
 class QPagedPaintDevice;
 
 // The calculation sheet laid out for the screen, the clipboard, a PDF file and the printer, all
@@ -21,6 +22,9 @@ QString plainText(const design::DesignSheet& sheet);
 
 // The sheet for the clipboard: HTML, which word processors paste as tables, and the plain text.
 QMimeData* mimeData(const design::DesignSheet& sheet);
+
+// The sheet's page: A4 upright with margins of 15 mm, for the PDF file and the printer alike.
+QPageLayout pageLayout();
 
 // Lays the sheet out on one page of `device` (a QPdfWriter or a QPrinter, already set up):
 // title, drawing and tables, shrunk to fit where a design needs more than the page. Text stays

@@ -1,6 +1,5 @@
 #include "ui/design/two_pin_window.h"
 
-#include "app/identity.h"
 #include "design/two_pin_design.h"
 #include "ui/design/sheet_document.h"
 #include "ui/design/two_pin_words.h"
@@ -96,15 +95,9 @@ std::u16string textOf(const QLineEdit* box) {
     return box->text().toStdU16String();
 }
 
-// The program and its version as the sheet names them: "Tovrel 1.0.0".
-std::u16string programName() {
-    using namespace app::identity;
-    return std::u16string(title) + u" " +
-           QStringLiteral("%1.%2.%3")
-               .arg(versionMajor)
-               .arg(versionMinor)
-               .arg(versionRevision)
-               .toStdU16String();
+// The program and its version as the start-up set them, as the sheet names them: "Tovrel 1.0.0".
+QString programName() {
+    return QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion();
 }
 
 } // namespace
@@ -178,7 +171,7 @@ void TwoPinWindow::calculate() {
     }
     const auto& design = std::get<design::TwoPinDesign>(outcome);
     showResults(design::ListResults(design));
-    showSheet(design::ComposeSheet(design, input, programName(),
+    showSheet(design::ComposeSheet(design, input, programName().toStdU16String(),
                                    QDate::currentDate().toString(Qt::ISODate).toStdU16String()));
 }
 
@@ -247,7 +240,7 @@ void TwoPinWindow::saveSheet() {
         return;
     }
     saveFolder_ = QFileInfo(path).absolutePath();
-    const QByteArray pdf = sheet_document::pdf(*sheet_, QString::fromStdU16String(programName()));
+    const QByteArray pdf = sheet_document::pdf(*sheet_, programName());
     // The file is written aside and put in place only when whole: a folder that cannot be written
     // or a full disk leaves any file of that name as it was.
     QSaveFile file(path);
@@ -264,8 +257,7 @@ void TwoPinWindow::printSheet() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setPageLayout(sheet_document::pageLayout());
     printer.setDocName(QString::fromStdU16String(sheet_->fileStem));
 #ifdef Q_OS_WIN
     // Windows' print dialog takes only an installed printer. Without one Qt's printer writes PDF
